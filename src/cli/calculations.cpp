@@ -1,6 +1,9 @@
 #include "cli/calculations.h"
 
 #include "calc/fastener_form.h"
+#include "calc/insulation_form.h"
+#include "calc/membrane_form.h"
+#include "calc/vapour_barrier_form.h"
 
 namespace roofcalc::cli {
 
@@ -16,6 +19,9 @@ Calculation entry(const char* name) {
 const std::vector<Calculation>& calculations() {
   static const std::vector<Calculation> all{
       entry<FastenerForm>("fastener"),
+      entry<MembraneForm>("membrane"),
+      entry<InsulationForm>("insulation"),
+      entry<VapourBarrierForm>("vapour"),
   };
   return all;
 }

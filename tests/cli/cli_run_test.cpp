@@ -104,5 +104,31 @@ TEST_F(CliTest, Cp1251Output) {
   EXPECT_EQ(out_.out.rfind("\xD0\xC0\xD1\xD7\xC5\xD2 ", 0), 0u);  // "РАСЧЕТ "
 }
 
+TEST_F(CliTest, MembranePicksRollWidthsAndPrintsTheWholeReport) {
+  EXPECT_EQ(run({"membrane", "Membrana1ComboBox=1", "Edit9=2,5"}), kOk);
+  EXPECT_EQ(out_.err, "");  // no data file to look for
+  EXPECT_EQ(std::count(out_.out.begin(), out_.out.end(), '\n'), 43);
+  EXPECT_NE(out_.out.find("\nШирина : 1,5 м\n"), std::string::npos);
+  EXPECT_NE(out_.out.find("\nSf - 3,75 м2\n"), std::string::npos);
+  EXPECT_EQ(run({"membrane", "--state"}), kOk);
+  EXPECT_NE(out_.out.find("\"Membrana2ComboBox\": {\"kind\": \"combobox\", \"items\": "
+                          "[\"1.0 м\", \"1.5 м\", \"2.0 м\"], \"index\": 0"),
+            std::string::npos);
+}
+
+TEST_F(CliTest, InsulationPrintsTheDefaultReport) {
+  EXPECT_EQ(run({"insulation", "Edit3=0"}), kOk);
+  EXPECT_EQ(std::count(out_.out.begin(), out_.out.end(), '\n'), 26);
+  EXPECT_TRUE(out_.out.ends_with("\nНеобходимый объем плит ТАЛВИРОН - 313 м3\n"));
+}
+
+TEST_F(CliTest, VapourBarrierFaultGoesToStderr) {
+  EXPECT_EQ(run({"vapour"}), kOk);
+  EXPECT_TRUE(out_.out.ends_with("\nИтого пароизоляции - 5306 м2\n"));
+  EXPECT_EQ(run({"vapour", "Edit11=0"}), kCalculationFailed);
+  EXPECT_EQ(out_.out, "");
+  EXPECT_EQ(out_.err, "Floating point division by zero.\n");
+}
+
 }  // namespace
 }  // namespace roofcalc::cli

@@ -1,0 +1,47 @@
+#pragma once
+// Checks shared by the tests of the calculation window models.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "frame/calc_error.h"
+#include "frame/calc_form.h"
+
+namespace roofcalc::testing_support {
+
+// The text of the error box a press of "Расчет" shows, or "no failure".
+inline std::string failureOf(const CalcForm& form) {
+  try {
+    form.calculate();
+  } catch (const CalcError& e) {
+    return e.what();
+  }
+  return "no failure";
+}
+
+// Makes every field unreadable, each with a text of its own, then mends them one by one in
+// the given order: each press must name the first field still broken, so a field read out of
+// order, read twice or not read at all shows up.
+inline void expectReadingOrder(CalcForm& form, const std::vector<std::string>& order) {
+  std::vector<std::string> defaults;
+  for (const auto& name : order) {
+    defaults.push_back(form.state().text(name));
+    form.state().at(name).text = "x" + name;
+  }
+  for (size_t i = 0; i < order.size(); ++i) {
+    EXPECT_EQ(failureOf(form), "'x" + order[i] + "' is not a valid floating point value.")
+        << "after mending " << i << " fields";
+    form.state().at(order[i]).text = defaults[i];
+  }
+  EXPECT_EQ(failureOf(form), "no failure");
+}
+
+// Compares a report line for line, so that a failure names the line.
+inline void expectReport(const ReportLines& actual, const ReportLines& expected) {
+  ASSERT_EQ(actual.size(), expected.size());
+  for (size_t i = 0; i < actual.size(); ++i) EXPECT_EQ(actual[i], expected[i]) << "line " << i + 1;
+}
+
+}  // namespace roofcalc::testing_support
