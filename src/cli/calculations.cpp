@@ -1,6 +1,7 @@
 #include "cli/calculations.h"
 
 #include "calc/fastener_form.h"
+#include "calc/thermal_form.h"
 
 namespace roofcalc::cli {
 
@@ -16,6 +17,7 @@ Calculation entry(const char* name) {
 const std::vector<Calculation>& calculations() {
   static const std::vector<Calculation> all{
       entry<FastenerForm>("fastener"),
+      entry<ThermalForm>("thermal"),
   };
   return all;
 }
