@@ -3,6 +3,7 @@
 #include "calc/fastener_form.h"
 #include "calc/insulation_form.h"
 #include "calc/membrane_form.h"
+#include "calc/thermal_form.h"
 #include "calc/vapour_barrier_form.h"
 
 namespace roofcalc::cli {
@@ -20,6 +21,7 @@ const std::vector<Calculation>& calculations() {
   static const std::vector<Calculation> all{
       entry<FastenerForm>("fastener"),
       entry<MembraneForm>("membrane"),
+      entry<ThermalForm>("thermal"),
       entry<InsulationForm>("insulation"),
       entry<VapourBarrierForm>("vapour"),
   };

@@ -130,5 +130,38 @@ TEST_F(CliTest, VapourBarrierFaultGoesToStderr) {
   EXPECT_EQ(out_.err, "Floating point division by zero.\n");
 }
 
+TEST_F(CliTest, ThermalComputesWithTheRowsAUserSets) {
+  writeFile("klimat.txt", "Город  0 -25,3 205 -2,2\r\nСевер  1 -40 250 -8\r\n");
+  writeFile("materials.txt", "Бетон\r\n0,7 0,8 2400\r\n");
+  EXPECT_EQ(run({"thermal", "MatCombo3=1", "lamEdit3=0,7", "dEdit3=250"}), kOk);
+  EXPECT_EQ(out_.err, "");
+  EXPECT_NE(out_.out.find("\nГСОП = 4552\n"), std::string::npos);
+  EXPECT_NE(out_.out.find("\nТребуется: 80 мм\n"), std::string::npos);
+
+  // The city's zone picks the catalogue conductivity.
+  EXPECT_EQ(run({"thermal", "MatCombo1=2", "RegionCombo=1", "--state"}), kOk);
+  EXPECT_NE(
+      out_.out.find("\"lamEdit1\": {\"kind\": \"edit\", \"text\": \"0,8\", \"enabled\": false"),
+      std::string::npos);
+
+  // The conductivity field is typed into only after "Пользовательский" is picked.
+  EXPECT_EQ(run({"thermal", "lamEdit3=0,5"}), kUsageError);
+  EXPECT_NE(out_.err.find("'lamEdit3' is disabled"), std::string::npos);
+  EXPECT_EQ(run({"thermal", "NameEdit1=x"}), kUsageError);
+  EXPECT_EQ(run({"thermal", "MatCombo3=3"}), kUsageError);
+
+  EXPECT_EQ(run({"thermal", "MatCombo2=1"}), kCalculationFailed);
+  EXPECT_EQ(out_.err, "Floating point division by zero.\n");
+}
+
+TEST_F(CliTest, ThermalWithoutDataFilesRefuses) {
+  EXPECT_EQ(run({"thermal"}), kCalculationFailed);
+  EXPECT_EQ(out_.err, "Не найден файл климатических параметров\nВыберите местонахождение.\n");
+  writeFile("klimat.txt", "Город  0 -25,3 205 -2,2\r\n");
+  EXPECT_EQ(run({"thermal"}), kOk);
+  EXPECT_EQ(out_.err, "Не найден файл материалов\n");
+  EXPECT_NE(out_.out.find("\nТребуется: "), std::string::npos);
+}
+
 }  // namespace
 }  // namespace roofcalc::cli
