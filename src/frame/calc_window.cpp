@@ -28,6 +28,12 @@ QFont windowFont() {
   return f;
 }
 
+// The frame line runs through the middle of the caption, as the layouts were drawn.
+const char* const kGroupFrameStyle =
+    "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 7px;"
+    " top: 0px; padding: 0px 1px; background-color: palette(window); }";
+
 }  // namespace
 
 CalcWindow::CalcWindow(const CalcWindowLayout& layout, std::unique_ptr<CalcForm> form,
@@ -199,6 +205,7 @@ RadioGroupBox* CalcWindow::addRadioGroup(const char* name, QRect geometry, const
                                          const QString& hint) {
   auto* group = new RadioGroupBox(caption, client_);
   group->setObjectName(QString::fromLatin1(name));
+  group->setStyleSheet(QString::fromLatin1(kGroupFrameStyle));
   group->setToolTip(hint);
   group->setGeometry(geometry);
   return group;
@@ -208,6 +215,7 @@ QGroupBox* CalcWindow::addGroupFrame(const char* name, QRect geometry, const QSt
                                      const QString& hint) {
   auto* frame = new QGroupBox(caption, client_);
   frame->setObjectName(QString::fromLatin1(name));
+  frame->setStyleSheet(QString::fromLatin1(kGroupFrameStyle));
   frame->setToolTip(hint);
   frame->setGeometry(geometry);
   return frame;
