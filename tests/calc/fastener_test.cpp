@@ -11,9 +11,10 @@ namespace {
 // The shipped regions up to III, whose value 0,038 the worked example uses.
 WindRegionTable regions() {
   Messages m;
-  WindRegionTable t = parseWindTable("Ia 0,17 0,017\nI 0,23 0,023\nII 0,30 0,030\nIII 0,38 0,038\n"
-                                     "Zero 0 0\n",
-                                     ",", m);
+  WindRegionTable t = parseWindTable(
+      "Ia 0,17 0,017\nI 0,23 0,023\nII 0,30 0,030\nIII 0,38 0,038\n"
+      "Zero 0 0\n",
+      ",", m);
   EXPECT_TRUE(m.empty());
   return t;
 }

@@ -10,8 +10,10 @@ namespace {
 WindRegionTable parse(const std::string& bytes, Messages* out = nullptr) {
   Messages messages;
   WindRegionTable t = parseWindTable(bytes, ",", messages);
-  if (out) *out = messages;
-  else EXPECT_TRUE(messages.empty()) << messages.front().text;
+  if (out)
+    *out = messages;
+  else
+    EXPECT_TRUE(messages.empty()) << messages.front().text;
   return t;
 }
 
@@ -69,7 +71,8 @@ TEST(WindTable, IncompleteLastRecordIsDropped) {
 
 TEST(WindTable, StopsAtCapacityKeepingWhatWasRead) {
   std::string bytes;
-  for (int i = 0; i < 1005; ++i) bytes += "R" + std::to_string(i) + "  1 0,0" + std::to_string(i % 10) + "\n";
+  for (int i = 0; i < 1005; ++i)
+    bytes += "R" + std::to_string(i) + "  1 0,0" + std::to_string(i % 10) + "\n";
   const WindRegionTable t = parse(bytes);
   EXPECT_EQ(t.names.size(), 1000u);
   EXPECT_EQ(t.values.size(), 1000u);

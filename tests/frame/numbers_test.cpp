@@ -32,11 +32,10 @@ TEST_P(StrToFloatAccepts, Value) {
 INSTANTIATE_TEST_SUITE_P(
     Syntax, StrToFloatAccepts,
     testing::Values(ParseCase{"1,5", 1.5}, ParseCase{",", 0.0}, ParseCase{"5,", 5.0},
-                    ParseCase{"  12  ", 12.0}, ParseCase{"1E3", 1000.0},
-                    ParseCase{"1e-3", 0.001}, ParseCase{"+2,5", 2.5}, ParseCase{"-,5", -0.5},
-                    ParseCase{"-,", -0.0}, ParseCase{"+,", 0.0}, ParseCase{"05", 5.0},
-                    ParseCase{",25E+2", 25.0}, ParseCase{"0,1", 0.1},
-                    ParseCase{"1E-400", 0.0},  // underflow passes silently
+                    ParseCase{"  12  ", 12.0}, ParseCase{"1E3", 1000.0}, ParseCase{"1e-3", 0.001},
+                    ParseCase{"+2,5", 2.5}, ParseCase{"-,5", -0.5}, ParseCase{"-,", -0.0},
+                    ParseCase{"+,", 0.0}, ParseCase{"05", 5.0}, ParseCase{",25E+2", 25.0},
+                    ParseCase{"0,1", 0.1}, ParseCase{"1E-400", 0.0},  // underflow passes silently
                     ParseCase{"0E999999999999", 0.0},
                     ParseCase{"1,7976931348623157E308", 1.7976931348623157e308},
                     ParseCase{"000000000000000000000000000000000000000001", 1.0},
@@ -57,9 +56,9 @@ TEST_P(StrToFloatRejects, WithTheWholeTextInTheMessage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Syntax, StrToFloatRejects,
-                         testing::Values("", " ", "  ", "-", "+", "1.5", "1,2,3", "1 000",
-                                         "12a", "E5", "1E", "1E+", "--1", "- 1", "\t1",
-                                         "1,5 x", "0x10", "inf", "nan", "١"));
+                         testing::Values("", " ", "  ", "-", "+", "1.5", "1,2,3", "1 000", "12a",
+                                         "E5", "1E", "1E+", "--1", "- 1", "\t1", "1,5 x", "0x10",
+                                         "inf", "nan", "١"));
 
 TEST(StrToFloat, SeparatorFollowsTheLocale) {
   EXPECT_EQ(StrToFloat("1.5", "."), 1.5);
@@ -123,19 +122,20 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{1e15, "1E15"}, FormatCase{0.0001, "0,0001"},
                     FormatCase{0.00001, "1E-5"}, FormatCase{2.5, "2,5"},
                     FormatCase{123456789012345.0, "123456789012345"},
-                    FormatCase{1234567890123455.0, "1,23456789012346E15"},
-                    FormatCase{-0.0, "0"}, FormatCase{0.0, "0"}, FormatCase{-2.5, "-2,5"},
-                    FormatCase{100.0, "100"}, FormatCase{1e20, "1E20"},
-                    FormatCase{1.5e20, "1,5E20"}, FormatCase{-1.5e-7, "-1,5E-7"},
-                    FormatCase{0.05, "0,05"}, FormatCase{999999999999999.5, "1E15"},
-                    FormatCase{0.00123, "0,00123"},
+                    FormatCase{1234567890123455.0, "1,23456789012346E15"}, FormatCase{-0.0, "0"},
+                    FormatCase{0.0, "0"}, FormatCase{-2.5, "-2,5"}, FormatCase{100.0, "100"},
+                    FormatCase{1e20, "1E20"}, FormatCase{1.5e20, "1,5E20"},
+                    FormatCase{-1.5e-7, "-1,5E-7"}, FormatCase{0.05, "0,05"},
+                    FormatCase{999999999999999.5, "1E15"}, FormatCase{0.00123, "0,00123"},
                     FormatCase{1.7976931348623157e308, "1,79769313486232E308"},
                     FormatCase{4.9406564584124654e-324, "4,94065645841247E-324"},
                     // exact halves in the sixteenth digit round away from zero
                     FormatCase{100000000000000.5, "100000000000001"},
                     FormatCase{-100000000000002.5, "-100000000000003"}));
 
-TEST(FloatToStr, SeparatorIsAParameter) { EXPECT_EQ(FloatToStr(2.5, "."), "2.5"); }
+TEST(FloatToStr, SeparatorIsAParameter) {
+  EXPECT_EQ(FloatToStr(2.5, "."), "2.5");
+}
 
 TEST(FloatToStr, NearHalvesAreDecidedOnTheExactValue) {
   // Rounded to 17 digits these read ...50, but the exact sixteenth digit is a 4.
@@ -163,11 +163,10 @@ TEST_P(RoundingForms, AsReportsShowThem) {
 
 INSTANTIATE_TEST_SUITE_P(
     Report, RoundingForms,
-    testing::Values(RoundCase{3, "3", "3"}, RoundCase{3.001, "3,01", "4"},
-                    RoundCase{0, "0", "0"}, RoundCase{12.341, "12,35", "13"},
-                    RoundCase{12.34, "12,34", "13"}, RoundCase{12.01, "12,01", "13"},
-                    RoundCase{0.0702, "0,08", "1"}, RoundCase{-2.5, "-2,5", "-2"},
-                    RoundCase{50 * 0.3 * 0.001 * 60, "0,9", "1"},
+    testing::Values(RoundCase{3, "3", "3"}, RoundCase{3.001, "3,01", "4"}, RoundCase{0, "0", "0"},
+                    RoundCase{12.341, "12,35", "13"}, RoundCase{12.34, "12,34", "13"},
+                    RoundCase{12.01, "12,01", "13"}, RoundCase{0.0702, "0,08", "1"},
+                    RoundCase{-2.5, "-2,5", "-2"}, RoundCase{50 * 0.3 * 0.001 * 60, "0,9", "1"},
                     RoundCase{static_cast<double>(-25.3f), "-25,29", "-25"}));
 
 TEST(RoundingForms, HundredthsOfAHugeValueOverflow) {

@@ -15,7 +15,7 @@ TEST(TextEncoding, Cp1251RoundTripsRussianText) {
 TEST(TextEncoding, DataTextIsUtf8WhenValidElseCp1251) {
   EXPECT_EQ(decodeDataText("Омск"), "Омск");
   EXPECT_EQ(decodeDataText("\xCE\xEC\xF1\xEA"), "Омск");
-  EXPECT_FALSE(isValidUtf8("\xC0\x80"));  // overlong
+  EXPECT_FALSE(isValidUtf8("\xC0\x80"));      // overlong
   EXPECT_FALSE(isValidUtf8("\xED\xA0\x80"));  // surrogate
   EXPECT_EQ(utf8ToCp1251("漢"), "?");
 }

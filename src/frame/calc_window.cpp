@@ -1,0 +1,234 @@
+#include "frame/calc_window.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "frame/numeric_key_filter.h"
+#include "frame/qt_print_device.h"
+#include "frame/radio_group_box.h"
+#include "frame/report_lines.h"
+#include "frame/ui_services.h"
+
+namespace roofcalc::gui {
+
+namespace {
+
+// The windows were laid out for "MS Sans Serif" 8 pt, 11 pixels high.
+QFont windowFont() {
+  QFont f(QStringLiteral("MS Sans Serif"));
+  f.setPixelSize(11);
+  return f;
+}
+
+// The frame line runs through the middle of the caption, as the layouts were drawn.
+const char* const kGroupFrameStyle =
+    "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 7px;"
+    " top: 0px; padding: 0px 1px; background-color: palette(window); }";
+
+}  // namespace
+
+CalcWindow::CalcWindow(const CalcWindowLayout& layout, std::unique_ptr<CalcForm> form,
+                       QWidget* parent)
+    : QMdiSubWindow(parent),
+      layout_(layout),
+      form_(std::move(form)),
+      client_(new QWidget),
+      memo_(new QPlainTextEdit(client_)),
+      keyFilter_(new NumericKeyFilter(QLocale::system().decimalPoint(), this)) {
+  // A title and a sizeable frame, but no system menu and no buttons in the title bar.
+  setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  setWindowTitle(layout.caption);
+  client_->setObjectName(QStringLiteral("client"));
+  client_->setFont(windowFont());
+  setWidget(client_);
+
+  memo_->setObjectName(QStringLiteral("Memo1"));
+  memo_->setReadOnly(true);
+  memo_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  QFont memoFont(QStringLiteral("Arial"));
+  memoFont.setPixelSize(layout.memoFontPixels);
+  memo_->setFont(memoFont);
+  memo_->setGeometry(layout.memoGeometry);
+  memo_->setPlainText(QString::fromUtf8(kNoReportYet));
+
+  resize(layout.outerSize);
+}
+
+CalcWindow::~CalcWindow() = default;
+
+QStringList CalcWindow::reportLines() const {
+  return memoLines(memo_);
+}
+
+int CalcWindow::clientHeight() const {
+  return contentsRect().height();
+}
+
+void CalcWindow::formCreate() {
+  Messages messages;
+  guarded([&] {
+    binding_.attach(form_->state(), client_);
+    binding_.onUserPick([this](const std::string& name) { userPicked(name); });
+    FormResize();
+    form_->create(messages);
+    binding_.push();
+  });
+  showMessages(messages);
+}
+
+void CalcWindow::FormResize() {
+  int width = this->width() - layout_.memoWidthOffset;
+  int height = clientHeight() - 85;
+  if (width < kMemoMinWidth) width = kMemoMinWidth;
+  if (height < kMemoMinHeight) height = kMemoMinHeight;
+  memo_->resize(width, height);
+}
+
+void CalcWindow::resizeEvent(QResizeEvent* event) {
+  QMdiSubWindow::resizeEvent(event);
+  FormResize();
+}
+
+void CalcWindow::userPicked(const std::string& name) {
+  guarded([&] {
+    binding_.pull();
+    form_->changed(name);
+    binding_.push();
+  });
+}
+
+void CalcWindow::runCalculation() {
+  guarded([&] {
+    binding_.pull();
+    const ReportLines lines = form_->calculate();
+    if (ControlState* memo = form_->state().find("Memo1")) memo->items = lines;
+    setMemoLines(memo_, lines);
+  });
+}
+
+void CalcWindow::printMemo() {
+  guarded([&] {
+    QPrintDialog dialog(&printer_, this);
+    dialog.setObjectName(QStringLiteral("PrintDialog1"));
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
+                      QAbstractPrintDialog::PrintCollateCopies);
+    if (!ui().runPrintDialog(dialog)) return;
+    QtPrintDevice device(printer_);
+    printReport(device, reportLines(), layout_.paging);
+  });
+}
+
+void CalcWindow::CloseButtonClick() {
+  closing_ = true;
+  setAttribute(Qt::WA_DeleteOnClose);
+  close();
+  emit closed();
+}
+
+void CalcWindow::closeEvent(QCloseEvent* event) {
+  // Only "Закрыть" closes a calculation window, so the main window's bookkeeping stays right.
+  if (!closing_) {
+    event->ignore();
+    return;
+  }
+  QMdiSubWindow::closeEvent(event);
+}
+
+QLabel* CalcWindow::addLabel(const char* name, QPoint at, const QString& text, bool bold,
+                             const QString& hint) {
+  auto* label = new QLabel(text, client_);
+  label->setObjectName(QString::fromLatin1(name));
+  if (bold) {
+    QFont f = label->font();
+    f.setBold(true);
+    label->setFont(f);
+  }
+  label->setToolTip(hint);
+  label->move(at);
+  label->adjustSize();
+  return label;
+}
+
+QLineEdit* CalcWindow::addEdit(const char* name, QRect geometry, const QString& hint,
+                               bool numeric) {
+  auto* edit = new QLineEdit(client_);
+  edit->setObjectName(QString::fromLatin1(name));
+  edit->setToolTip(hint);
+  edit->setGeometry(geometry);
+  if (numeric) edit->installEventFilter(keyFilter_);
+  return edit;
+}
+
+QComboBox* CalcWindow::addComboBox(const char* name, QRect geometry, const QString& hint) {
+  auto* combo = new QComboBox(client_);
+  combo->setObjectName(QString::fromLatin1(name));
+  combo->setToolTip(hint);
+  combo->setGeometry(geometry);
+  return combo;
+}
+
+QPushButton* CalcWindow::addButton(const char* name, QRect geometry, const QString& text,
+                                   const QString& hint) {
+  auto* button = new QPushButton(text, client_);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setToolTip(hint);
+  button->setGeometry(geometry);
+  button->setAutoDefault(false);
+  return button;
+}
+
+QPushButton* CalcWindow::addInfoButton(const char* name, QRect geometry, int letterPixels) {
+  QPushButton* button =
+      addButton(name, geometry, QStringLiteral("i"), QStringLiteral("Дополнительная информация"));
+  QFont f(QStringLiteral("Times New Roman"));
+  f.setPixelSize(letterPixels);
+  f.setBold(true);
+  button->setFont(f);
+  QPalette p = button->palette();
+  p.setColor(QPalette::ButtonText, p.color(QPalette::Link));
+  button->setPalette(p);
+  return button;
+}
+
+RadioGroupBox* CalcWindow::addRadioGroup(const char* name, QRect geometry, const QString& caption,
+                                         const QString& hint) {
+  auto* group = new RadioGroupBox(caption, client_);
+  group->setObjectName(QString::fromLatin1(name));
+  group->setStyleSheet(QString::fromLatin1(kGroupFrameStyle));
+  group->setToolTip(hint);
+  group->setGeometry(geometry);
+  return group;
+}
+
+QGroupBox* CalcWindow::addGroupFrame(const char* name, QRect geometry, const QString& caption,
+                                     const QString& hint) {
+  auto* frame = new QGroupBox(caption, client_);
+  frame->setObjectName(QString::fromLatin1(name));
+  frame->setStyleSheet(QString::fromLatin1(kGroupFrameStyle));
+  frame->setToolTip(hint);
+  frame->setGeometry(geometry);
+  return frame;
+}
+
+QRadioButton* CalcWindow::addRadioButton(const char* name, QPoint at, const QString& text,
+                                         const QString& hint) {
+  auto* radio = new QRadioButton(text, client_);
+  radio->setObjectName(QString::fromLatin1(name));
+  radio->setToolTip(hint);
+  radio->move(at);
+  radio->adjustSize();
+  return radio;
+}
+
+}  // namespace roofcalc::gui

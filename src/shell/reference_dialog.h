@@ -1,0 +1,31 @@
+#pragma once
+// The reference dialogs: fixed content, a fixed border with only a close box, centred on the
+// screen, shown modally and reused for every display.
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace roofcalc::gui {
+
+class ReferenceDialog : public QDialog {
+  Q_OBJECT
+ public:
+  void showModally();
+
+ public slots:
+  void Button1Click();
+
+ protected:
+  ReferenceDialog(const char* objectName, const QString& caption, QSize clientSize);
+
+  QLabel* addLabel(const char* name, QPoint at, const QString& text, const QFont& font);
+  // "Закрыть" (Button1), in the dialogs' own font unless given another.
+  QPushButton* addCloseButton(QRect geometry);
+
+  // "MS Sans Serif" at a pixel height, the dialogs' font family.
+  static QFont sansSerif(int pixels, bool bold = false);
+};
+
+}  // namespace roofcalc::gui

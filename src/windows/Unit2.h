@@ -1,0 +1,18 @@
+#pragma once
+// The membrane window: membrane and rolls for the roof, its upstands and overlaps.
+
+#include "frame/calc_window.h"
+
+namespace roofcalc::gui {
+
+class TForm2 : public CalcWindow {
+  Q_OBJECT
+ public:
+  explicit TForm2(QWidget* parent = nullptr);
+
+ public slots:
+  void Button1Click();  // "Расчет"
+  void Button2Click();  // "Печать"
+};
+
+}  // namespace roofcalc::gui
