@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <system_error>
@@ -221,6 +222,12 @@ int StrToInt(std::string_view text) {
 }
 
 std::string FloatToStr(double value, std::string_view separator) {
+#ifdef ROOFCALC_ABORT_ON_NONFINITE
+  if (!std::isfinite(value)) {
+    std::fputs("FloatToStr: a non-finite value reached a report\n", stderr);
+    std::abort();
+  }
+#endif
   if (value == 0 || std::isnan(value)) return "0";
   if (std::isinf(value)) return value > 0 ? "INF" : "-INF";  // never reached by a report
   uint64_t head;
