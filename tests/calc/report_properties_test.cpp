@@ -146,7 +146,7 @@ TEST_P(ReportProperties, HoldForRandomValidInputs) {
     ASSERT_TRUE(problems.empty()) << problems.front();
 
     // The window shows the report; a failing press must leave it (and all else) as it is.
-    form->state().find("Memo1")->items = report;
+    form->state().at("Memo1").items = report;
     std::vector<ControlState*> edits;
     for (auto& control : form->state().controls())
       if (control.kind == ControlKind::Edit && control.enabled && control.visible)
