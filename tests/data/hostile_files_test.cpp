@@ -207,3 +207,23 @@ INSTANTIATE_TEST_SUITE_P(Readers, HostileDataFile,
 
 }  // namespace
 }  // namespace roofcalc
+
+namespace roofcalc {
+namespace {
+
+// Where the look-up may go on (a user's start), a directory of the file's name is passed over
+// like a missing file: the copy beside the program (build/share/roofcalc here) is read.
+TEST(HostileDataFileLookUp, ADirectoryDoesNotHideTheNextCopy) {
+  check::DataDir dir(check::DataDir::kEmpty);
+  fs::create_directory(dir.path() / kWindFileName);
+  unsetenv("ROOFCALC_CWD_DATA_ONLY");
+  FastenerForm form(",");
+  Messages messages;
+  form.create(messages);
+  setenv("ROOFCALC_CWD_DATA_ONLY", "1", 1);
+  EXPECT_TRUE(messages.empty());
+  EXPECT_FALSE(form.state().at("RegionComboBox").items.empty());
+}
+
+}  // namespace
+}  // namespace roofcalc
