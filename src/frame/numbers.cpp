@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <system_error>
@@ -24,12 +25,29 @@ const char* floatFaultText(FloatFault fault) {
   return "Invalid floating point operation.";
 }
 
+namespace {
+
+// The text of a field or data-file token as a message quotes it. A NUL byte (binary garbage in
+// a data file) would end the message wherever it is read as a C string, what() included, and
+// the user would see "'0,5" alone; it is shown as the replacement character instead.
+void appendQuoted(std::string& m, std::string_view text) {
+  m += '\'';
+  for (char c : text) {
+    if (c == '\0')
+      m += "\xEF\xBF\xBD";
+    else
+      m += c;
+  }
+  m += '\'';
+}
+
+}  // namespace
+
 std::string notAFloatMessage(std::string_view text) {
   std::string m;
   m.reserve(text.size() + 44);
-  m += '\'';
-  m += text;
-  m += "' is not a valid floating point value.";
+  appendQuoted(m, text);
+  m += " is not a valid floating point value.";
   return m;
 }
 
@@ -181,9 +199,9 @@ float StrToSingle(std::string_view text, std::string_view separator) {
 
 int StrToInt(std::string_view text) {
   auto fail = [&]() -> CalcError {
-    std::string m = "'";
-    m += text;
-    m += "' is not a valid integer value.";
+    std::string m;
+    appendQuoted(m, text);
+    m += " is not a valid integer value.";
     return CalcError(m);
   };
   size_t i = 0;
@@ -204,6 +222,12 @@ int StrToInt(std::string_view text) {
 }
 
 std::string FloatToStr(double value, std::string_view separator) {
+#ifdef ROOFCALC_ABORT_ON_NONFINITE
+  if (!std::isfinite(value)) {
+    std::fputs("FloatToStr: a non-finite value reached a report\n", stderr);
+    std::abort();
+  }
+#endif
   if (value == 0 || std::isnan(value)) return "0";
   if (std::isinf(value)) return value > 0 ? "INF" : "-INF";  // never reached by a report
   uint64_t head;

@@ -60,6 +60,23 @@ INSTANTIATE_TEST_SUITE_P(Syntax, StrToFloatRejects,
                                          "E5", "1E", "1E+", "--1", "- 1", "\t1", "1,5 x", "0x10",
                                          "inf", "nan", "١"));
 
+// Binary garbage from a data file: the whole message must survive being read as a C string.
+TEST(StrToFloat, NulBytesInTheTextDoNotCutTheMessage) {
+  const std::string text("0,5\0x", 5);
+  try {
+    StrToFloat(text, ",");
+    FAIL();
+  } catch (const CalcError& e) {
+    EXPECT_STREQ(e.what(), "'0,5\xEF\xBF\xBDx' is not a valid floating point value.");
+  }
+  try {
+    StrToInt(text);
+    FAIL();
+  } catch (const CalcError& e) {
+    EXPECT_STREQ(e.what(), "'0,5\xEF\xBF\xBDx' is not a valid integer value.");
+  }
+}
+
 TEST(StrToFloat, SeparatorFollowsTheLocale) {
   EXPECT_EQ(StrToFloat("1.5", "."), 1.5);
   EXPECT_THROW(StrToFloat("1,5", "."), CalcError);
