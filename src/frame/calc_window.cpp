@@ -76,6 +76,15 @@ int CalcWindow::clientHeight() const {
 }
 
 void CalcWindow::formCreate() {
+  // Tab goes through the inputs and buttons in the order they were laid out; the report last.
+  QWidget* previous = nullptr;
+  for (QWidget* w : client_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (w == memo_ || !(w->focusPolicy() & Qt::TabFocus)) continue;
+    if (previous) setTabOrder(previous, w);
+    previous = w;
+  }
+  if (previous) setTabOrder(previous, memo_);
+
   Messages messages;
   guarded([&] {
     binding_.attach(form_->state(), client_);

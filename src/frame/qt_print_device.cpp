@@ -14,6 +14,13 @@ bool QtPrintDevice::beginDocument() {
   return painter_.begin(&printer_);
 }
 
+QString QtPrintDevice::beginFailure() const {
+  // Printing to a file fails for a reason the user can fix; say which file.
+  if (printer_.outputFormat() == QPrinter::PdfFormat && !printer_.outputFileName().isEmpty())
+    return QStringLiteral("Не удалось записать файл %1.").arg(printer_.outputFileName());
+  return PrintDevice::beginFailure();
+}
+
 int QtPrintDevice::dotsPerInchX() const {
   return printer_.logicalDpiX();
 }

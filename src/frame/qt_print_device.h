@@ -15,6 +15,7 @@ class QtPrintDevice : public PrintDevice {
 
   void setPortrait() override;
   bool beginDocument() override;
+  QString beginFailure() const override;
   int dotsPerInchX() const override;
   int dotsPerInchY() const override;
   int printableHeight() const override;

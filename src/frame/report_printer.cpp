@@ -23,7 +23,7 @@ int toPixels(float pixelsPerMm, float mm) {
 void printReport(PrintDevice& device, const QStringList& lines, PagingRule rule) {
   float y = kMarginMm;
   device.setPortrait();
-  if (!device.beginDocument()) throw CalcError(kNoPrinterText);
+  if (!device.beginDocument()) throw CalcError(device.beginFailure().toStdString());
   const float perMmX = static_cast<float>(device.dotsPerInchX() * 0.03937007874015748L);
   const float perMmY = static_cast<float>(device.dotsPerInchY() * 0.03937007874015748L);
   const int pageHeight = device.printableHeight();

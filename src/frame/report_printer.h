@@ -12,12 +12,16 @@
 
 namespace roofcalc::gui {
 
+inline const char* const kNoPrinterText = "There is no default printer currently selected.";
+
 // The little that the routine needs of a printer; tests record the calls.
 class PrintDevice {
  public:
   virtual ~PrintDevice() = default;
   virtual void setPortrait() = 0;
   virtual bool beginDocument() = 0;  // false: nothing to print on
+  // What the user is told when the document could not begin.
+  virtual QString beginFailure() const { return QString::fromUtf8(kNoPrinterText); }
   virtual int dotsPerInchX() const = 0;
   virtual int dotsPerInchY() const = 0;
   virtual int printableHeight() const = 0;  // device pixels
@@ -29,9 +33,7 @@ class PrintDevice {
 
 enum class PagingRule { FillPages, NewPageAfter36Lines };
 
-inline const char* const kNoPrinterText = "There is no default printer currently selected.";
-
-// Throws CalcError(kNoPrinterText) when the document cannot begin.
+// Throws CalcError(device.beginFailure()) when the document cannot begin.
 void printReport(PrintDevice& device, const QStringList& lines, PagingRule rule);
 
 }  // namespace roofcalc::gui

@@ -6,10 +6,12 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
 #include <stdexcept>
 
@@ -18,6 +20,7 @@
 #include "frame/numbers.h"
 #include "frame/numeric_key_filter.h"
 #include "frame/radio_group_box.h"
+#include "frame/ui_services.h"
 #include "gui/gui_fixture.h"
 
 using namespace roofcalc;
@@ -280,6 +283,35 @@ class CalcWindowTest : public QObject {
     QCOMPARE(window->probe().changes, (std::vector<std::string>{"Combo", "Units"}));
     calculate();
     QCOMPARE(window->reportLines().first(), QStringLiteral("sum: 7 cm"));
+  }
+
+  void desktopMessageBoxesCarryTheApplicationTitle() {
+    fx.reset();  // the real boxes
+    struct Seen {
+      QString title, text;
+      QMessageBox::Icon icon;
+    };
+    std::vector<Seen> seen;
+    for (MessageKind kind : {MessageKind::Error, MessageKind::Information}) {
+      // The box is modal: look at it from inside its own event loop, then press OK.
+      QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+          seen.push_back({box->windowTitle(), box->text(), box->icon()});
+          box->button(QMessageBox::Ok)->click();
+        }
+      });
+      if (kind == MessageKind::Error)
+        showError(QStringLiteral("Floating point overflow."));
+      else
+        showInformation(QStringLiteral("Не найден файл региональных параметров"));
+    }
+    fx = std::make_unique<GuiFixture>();
+    QCOMPARE(seen.size(), 2u);
+    QCOMPARE(seen[0].title, QStringLiteral("Расчет ТАЛВИРОН"));
+    QCOMPARE(seen[0].icon, QMessageBox::Critical);
+    QCOMPARE(seen[0].text, QStringLiteral("Floating point overflow."));
+    QCOMPARE(seen[1].title, QStringLiteral("Расчет ТАЛВИРОН"));
+    QCOMPARE(seen[1].icon, QMessageBox::NoIcon);
   }
 
   void closeButtonClosesAndReports() {

@@ -210,6 +210,18 @@ class Unit1Test : public QObject {
     click("Button2");
     QVERIFY(!QFile::exists(path));
     QVERIFY(fx->messages.empty());
+
+    // A file that cannot be written is reported, and nothing else happens.
+    const QString unwritable = folder.filePath(QStringLiteral("no-such-folder/fastener.pdf"));
+    fx->printDialog = [&](QPrintDialog& dialog) {
+      dialog.printer()->setOutputFileName(unwritable);
+      return true;
+    };
+    const QStringList report = form1->reportLines();
+    click("Button2");
+    QCOMPARE(fx->messages.size(), 1u);
+    QCOMPARE(fx->messages[0].text, QStringLiteral("Не удалось записать файл %1.").arg(unwritable));
+    QCOMPARE(form1->reportLines(), report);
   }
 };
 
