@@ -1,5 +1,6 @@
 #include "frame/calc_window.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -10,6 +11,9 @@
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <stdexcept>
 
 #include "frame/numeric_key_filter.h"
 #include "frame/qt_print_device.h"
@@ -33,6 +37,26 @@ const char* const kGroupFrameStyle =
     "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
     "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 7px;"
     " top: 0px; padding: 0px 1px; background-color: palette(window); }";
+
+// A drop-down list whose open list is as wide as its longest item, so that a long material
+// name reads whole instead of being cut in the middle.
+class ListComboBox : public QComboBox {
+ public:
+  using QComboBox::QComboBox;
+  void showPopup() override {
+    QAbstractItemView* list = view();
+    // The view's own size hint measures only the rows it has laid out; every item counts here.
+    int longest = 0;
+    for (int i = 0; i < count(); ++i)
+      longest = qMax(longest, list->fontMetrics().horizontalAdvance(itemText(i)));
+    const int textMargins =
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+    const int needed = qMax(list->sizeHintForColumn(0), longest + textMargins) +
+                       list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth();
+    list->setMinimumWidth(qMax(width(), needed));
+    QComboBox::showPopup();
+  }
+};
 
 }  // namespace
 
@@ -114,6 +138,7 @@ void CalcWindow::userPicked(const std::string& name) {
     binding_.pull();
     form_->changed(name);
     binding_.push();
+    userPickShown(name);
   });
 }
 
@@ -180,8 +205,12 @@ QLineEdit* CalcWindow::addEdit(const char* name, QRect geometry, const QString& 
 }
 
 QComboBox* CalcWindow::addComboBox(const char* name, QRect geometry, const QString& hint) {
-  auto* combo = new QComboBox(client_);
+  auto* combo = new ListComboBox(client_);
   combo->setObjectName(QString::fromLatin1(name));
+  // A list drops down below its field, eight items at a time, as the layouts were drawn; the
+  // style's own popup would cover the whole screen with a long city list.
+  combo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+  combo->setMaxVisibleItems(kListDropDownCount);
   combo->setToolTip(hint);
   combo->setGeometry(geometry);
   return combo;
@@ -238,6 +267,23 @@ QRadioButton* CalcWindow::addRadioButton(const char* name, QPoint at, const QStr
   radio->move(at);
   radio->adjustSize();
   return radio;
+}
+
+QPlainTextEdit* CalcWindow::addMemo(const char* name, QRect geometry) {
+  auto* memo = new QPlainTextEdit(client_);
+  memo->setObjectName(QString::fromLatin1(name));
+  memo->setGeometry(geometry);
+  return memo;
+}
+
+void CalcWindow::arrangeTabOrder(std::initializer_list<const char*> names) {
+  QWidget* previous = nullptr;
+  for (const char* name : names) {
+    auto* w = client_->findChild<QWidget*>(QString::fromLatin1(name));
+    if (!w) throw std::logic_error(std::string("the window has no control ") + name);
+    if (previous) QWidget::setTabOrder(previous, w);
+    previous = w;
+  }
 }
 
 }  // namespace roofcalc::gui

@@ -13,6 +13,7 @@
 #include <QMdiSubWindow>
 #include <QPrinter>
 #include <QSize>
+#include <initializer_list>
 #include <memory>
 
 #include "frame/calc_form.h"
@@ -56,6 +57,7 @@ class CalcWindow : public QMdiSubWindow {
 
   static constexpr int kMemoMinWidth = 360;
   static constexpr int kMemoMinHeight = 450;
+  static constexpr int kListDropDownCount = 8;
 
  signals:
   // "Закрыть" was pressed: the window is on its way out.
@@ -89,6 +91,14 @@ class CalcWindow : public QMdiSubWindow {
                            const QString& hint);
   QRadioButton* addRadioButton(const char* name, QPoint at, const QString& text,
                                const QString& hint);
+  // A memo besides Memo1, e.g. one that only holds data for the window.
+  QPlainTextEdit* addMemo(const char* name, QRect geometry);
+  // The keyboard order of the named controls, first to last.
+  void arrangeTabOrder(std::initializer_list<const char*> names);
+
+  // After a user's pick has gone through the form and is shown: for what the form's state does
+  // not hold, such as a hint that follows the pick.
+  virtual void userPickShown(const std::string& name) { (void)name; }
 
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;

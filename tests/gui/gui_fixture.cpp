@@ -43,8 +43,8 @@ void GuiFixture::useDataFolder(const std::vector<std::pair<QString, QByteArray>>
   QDir::setCurrent(folder_->path());
 }
 
-QByteArray GuiFixture::shippedWindFile() {
-  QFile f(QStringLiteral(ROOFCALC_SOURCE_SHARE "/wind.txt"));
+QByteArray GuiFixture::shippedFile(const QString& name) {
+  QFile f(QStringLiteral(ROOFCALC_SOURCE_SHARE "/") + name);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 

@@ -40,8 +40,9 @@ class GuiFixture {
 
   // Makes a fresh temporary folder the current one, with these data files (name, bytes).
   void useDataFolder(const std::vector<std::pair<QString, QByteArray>>& files);
-  // The shipped wind.txt.
-  static QByteArray shippedWindFile();
+  // A data file as the program ships it (wind.txt, klimat.txt, materials.txt).
+  static QByteArray shippedFile(const QString& name);
+  static QByteArray shippedWindFile() { return shippedFile(QStringLiteral("wind.txt")); }
 
   // Top-level widgets still alive after deferred deletions, by class and objectName.
   static QStringList leftoverWindows();

@@ -45,7 +45,11 @@ class MainWindowTest : public QObject {
  private slots:
   void init() {
     fx = std::make_unique<GuiFixture>();
-    fx->useDataFolder({{QStringLiteral("wind.txt"), GuiFixture::shippedWindFile()}});
+    std::vector<std::pair<QString, QByteArray>> files;
+    for (const char* name : {"wind.txt", "klimat.txt", "materials.txt"})
+      files.emplace_back(QString::fromLatin1(name),
+                         GuiFixture::shippedFile(QString::fromLatin1(name)));
+    fx->useDataFolder(files);
     app = std::make_unique<ApplicationWindows>();
     main().show();
   }
