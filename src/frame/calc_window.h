@@ -13,6 +13,7 @@
 #include <QMdiSubWindow>
 #include <QPrinter>
 #include <QSize>
+#include <initializer_list>
 #include <memory>
 
 #include "frame/calc_form.h"
@@ -39,6 +40,11 @@ struct CalcWindowLayout {
   int memoFontPixels;
   int memoWidthOffset;  // memo width = outer width - this
   PagingRule paging;
+  int windowFontPixels = 11;  // "MS Sans Serif"
+  int boldFontPixels = 0;     // bold labels; 0: as high as the window font
+  // The screen density the layout was drawn at. Positions, sizes and font heights scale by the
+  // screen's logical density over this; the memo sizing rule works in screen pixels and doesn't.
+  int designDpi = 96;
 };
 
 class CalcWindow : public QMdiSubWindow {
@@ -83,6 +89,12 @@ class CalcWindow : public QMdiSubWindow {
                          const QString& hint = {});
   // The "i" buttons: a bold Times New Roman letter in the hot-light (link) colour.
   QPushButton* addInfoButton(const char* name, QRect geometry, int letterPixels);
+  // Keyboard order of the named controls; the first one holds the focus when the window opens.
+  void setKeyboardOrder(std::initializer_list<const char*> names);
+  // A layout length at the screen's density.
+  int scaled(int designPixels) const;
+  QPoint scaled(QPoint designPosition) const;
+  QRect scaled(QRect designGeometry) const;
   RadioGroupBox* addRadioGroup(const char* name, QRect geometry, const QString& caption,
                                const QString& hint);
   QGroupBox* addGroupFrame(const char* name, QRect geometry, const QString& caption,
@@ -97,6 +109,7 @@ class CalcWindow : public QMdiSubWindow {
   void userPicked(const std::string& name);
 
   CalcWindowLayout layout_;
+  int screenDpi_;
   std::unique_ptr<CalcForm> form_;
   FormBinding binding_;
   QWidget* client_;
