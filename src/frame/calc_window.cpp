@@ -59,7 +59,7 @@ CalcWindow::CalcWindow(const CalcWindowLayout& layout, std::unique_ptr<CalcForm>
   memo_->setGeometry(scaled(layout.memoGeometry));
   memo_->setPlainText(QString::fromUtf8(kNoReportYet));
 
-  resize(scaled(layout.outerSize.width()), scaled(layout.outerSize.height()));
+  resize(layout.outerSize);
 }
 
 CalcWindow::~CalcWindow() = default;

@@ -35,15 +35,16 @@ class RadioGroupBox;
 
 struct CalcWindowLayout {
   QString caption;
-  QSize outerSize;
+  QSize outerSize;     // screen pixels, like the memo sizing rule that fills it
   QRect memoGeometry;  // start position and size of Memo1
   int memoFontPixels;
   int memoWidthOffset;  // memo width = outer width - this
   PagingRule paging;
   int windowFontPixels = 11;  // "MS Sans Serif"
   int boldFontPixels = 0;     // bold labels; 0: as high as the window font
-  // The screen density the layout was drawn at. Positions, sizes and font heights scale by the
-  // screen's logical density over this; the memo sizing rule works in screen pixels and doesn't.
+  // The screen density the layout was drawn at. Positions, sizes and font heights of the
+  // controls scale by the screen's logical density over this; the window's size and the memo
+  // sizing rule are screen pixels and don't, so the memo still fills the window.
   int designDpi = 96;
 };
 

@@ -129,11 +129,9 @@ class MainWindowTest : public QObject {
     QTest::newRow("insulation") << "N41"
                                 << "Расчет необходимого количества утеплителя" << QSize(846, 587)
                                 << 461;
-    // Drawn as 818 x 607 at 120 pixels per inch, so times 0.8 on the offscreen 96; the memo's
-    // minimum width is screen pixels.
     QTest::newRow("vapour barrier")
         << "N51"
-        << "Расчет необходимого количества пароизоляции" << QSize(654, 486) << 360;
+        << "Расчет необходимого количества пароизоляции" << QSize(818, 607) << 433;
   }
   void everyEntryOpensItsWindow() {
     QFETCH(QString, entryName);

@@ -6,9 +6,11 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QtTest>
 #include <functional>
 #include <map>
@@ -235,6 +237,25 @@ class QuantityWindowsTest : public QObject {
       QCOMPARE(child<QLineEdit>(name)->text(), QString::fromUtf8(text));
     QCOMPARE(window->reportLines(), noReport());
     QVERIFY(child<QPlainTextEdit>("Memo1")->isReadOnly());
+
+    // Every field takes numbers only: a typed point is refused with a beep.
+    for (const auto& [name, text] : c.defaults) {
+      QTest::keyClick(child<QLineEdit>(name), '.');
+      QCOMPARE(child<QLineEdit>(name)->text(), QString::fromUtf8(text));
+    }
+    QCOMPARE(fx->beeps, static_cast<int>(c.defaults.size()));
+  }
+
+  void closeButtonClosesTheWindow_data() { allWindows(); }
+  void closeButtonClosesTheWindow() {
+    QFETCH(QString, name);
+    open(name);
+    QSignalSpy closed(window, &CalcWindow::closed);
+    QPointer<CalcWindow> alive(window);
+    click("CloseButton");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(closed.count(), 1);
+    QVERIFY(alive.isNull());
   }
 
   void membraneRollWidths() {
@@ -407,14 +428,16 @@ class QuantityWindowsTest : public QObject {
     QCOMPARE(child("Button4")->font().pixelSize(), 22);
     QCOMPARE(child("Memo1")->font().pixelSize(), 14);
     QCOMPARE(child("Memo1")->pos(), QPoint(268, 28));
-    QCOMPARE(window->size(), QSize(654, 486));
 
-    // The memo sizing works in screen pixels: offset 385 and minimums 360 x 450 unscaled.
+    // The window's size and the memo sizing are screen pixels: offset 385, client height - 85,
+    // minimums 360 x 450.
     auto* memo = child("Memo1");
+    QCOMPARE(window->size(), QSize(818, 607));
+    QCOMPARE(memo->size(), QSize(433, window->clientHeight() - 85));
+    window->resize(700, 500);
     QCOMPARE(memo->size(), QSize(360, 450));
     window->resize(900, 700);
-    QCOMPARE(memo->width(), 515);
-    QCOMPARE(memo->height(), window->clientHeight() - 85);
+    QCOMPARE(memo->size(), QSize(515, window->clientHeight() - 85));
     QCOMPARE(memo->pos(), QPoint(268, 28));
   }
 };
