@@ -40,7 +40,7 @@ struct CalcWindowLayout {
   int memoFontPixels;
   int memoWidthOffset;  // memo width = outer width - this
   PagingRule paging;
-  int windowFontPixels = 11;  // "MS Sans Serif"
+  int windowFontPixels = 11;  // "MS Sans Serif"; 11 pixels is its 8 pt
   int boldFontPixels = 0;     // bold labels; 0: as high as the window font
   // The screen density the layout was drawn at. Positions, sizes and font heights of the
   // controls scale by the screen's logical density over this; the window's size and the memo
