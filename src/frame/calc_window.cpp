@@ -25,13 +25,6 @@ namespace roofcalc::gui {
 
 namespace {
 
-// The windows were laid out for "MS Sans Serif" 8 pt, 11 pixels high.
-QFont windowFont() {
-  QFont f(QStringLiteral("MS Sans Serif"));
-  f.setPixelSize(11);
-  return f;
-}
-
 // The frame line runs through the middle of the caption, as the layouts were drawn.
 const char* const kGroupFrameStyle =
     "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
@@ -64,6 +57,7 @@ CalcWindow::CalcWindow(const CalcWindowLayout& layout, std::unique_ptr<CalcForm>
                        QWidget* parent)
     : QMdiSubWindow(parent),
       layout_(layout),
+      screenDpi_(logicalDpiY()),
       form_(std::move(form)),
       client_(new QWidget),
       memo_(new QPlainTextEdit(client_)),
@@ -72,7 +66,9 @@ CalcWindow::CalcWindow(const CalcWindowLayout& layout, std::unique_ptr<CalcForm>
   setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setWindowTitle(layout.caption);
   client_->setObjectName(QStringLiteral("client"));
-  client_->setFont(windowFont());
+  QFont windowFont(QStringLiteral("MS Sans Serif"));
+  windowFont.setPixelSize(scaled(layout.windowFontPixels));
+  client_->setFont(windowFont);
   setWidget(client_);
 
   memo_->setObjectName(QStringLiteral("Memo1"));
@@ -81,9 +77,9 @@ CalcWindow::CalcWindow(const CalcWindowLayout& layout, std::unique_ptr<CalcForm>
   memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   QFont memoFont(QStringLiteral("Arial"));
-  memoFont.setPixelSize(layout.memoFontPixels);
+  memoFont.setPixelSize(scaled(layout.memoFontPixels));
   memo_->setFont(memoFont);
-  memo_->setGeometry(layout.memoGeometry);
+  memo_->setGeometry(scaled(layout.memoGeometry));
   memo_->setPlainText(QString::fromUtf8(kNoReportYet));
 
   resize(layout.outerSize);
@@ -95,14 +91,44 @@ QStringList CalcWindow::reportLines() const {
   return memoLines(memo_);
 }
 
+int CalcWindow::scaled(int designPixels) const {
+  return qRound(static_cast<double>(designPixels) * screenDpi_ / layout_.designDpi);
+}
+
+QPoint CalcWindow::scaled(QPoint designPosition) const {
+  return {scaled(designPosition.x()), scaled(designPosition.y())};
+}
+
+// The right and bottom edges scale like the left and top, so controls that touch still touch.
+QRect CalcWindow::scaled(QRect g) const {
+  const QPoint topLeft = scaled(g.topLeft());
+  return {topLeft, QPoint(scaled(g.x() + g.width()), scaled(g.y() + g.height())) - QPoint(1, 1)};
+}
+
+void CalcWindow::setKeyboardOrder(std::initializer_list<const char*> names) {
+  hasKeyboardOrder_ = true;
+  QWidget* previous = nullptr;
+  for (const char* name : names) {
+    auto* widget = client_->findChild<QWidget*>(QString::fromLatin1(name));
+    if (!widget) throw std::logic_error(std::string("no control ") + name + " to order");
+    if (previous)
+      QWidget::setTabOrder(previous, widget);
+    else
+      widget->setFocus();
+    previous = widget;
+  }
+}
+
 int CalcWindow::clientHeight() const {
   return contentsRect().height();
 }
 
 void CalcWindow::formCreate() {
-  // Tab goes through the inputs and buttons in the order they were laid out; the report last.
+  // Without an order of its own, Tab goes through the inputs and buttons in the order they were
+  // laid out; the report last.
   QWidget* previous = nullptr;
   for (QWidget* w : client_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (hasKeyboardOrder_) break;
     if (w == memo_ || !(w->focusPolicy() & Qt::TabFocus)) continue;
     if (previous) setTabOrder(previous, w);
     previous = w;
@@ -186,10 +212,11 @@ QLabel* CalcWindow::addLabel(const char* name, QPoint at, const QString& text, b
   if (bold) {
     QFont f = label->font();
     f.setBold(true);
+    if (layout_.boldFontPixels > 0) f.setPixelSize(scaled(layout_.boldFontPixels));
     label->setFont(f);
   }
   label->setToolTip(hint);
-  label->move(at);
+  label->move(scaled(at));
   label->adjustSize();
   return label;
 }
@@ -199,7 +226,7 @@ QLineEdit* CalcWindow::addEdit(const char* name, QRect geometry, const QString& 
   auto* edit = new QLineEdit(client_);
   edit->setObjectName(QString::fromLatin1(name));
   edit->setToolTip(hint);
-  edit->setGeometry(geometry);
+  edit->setGeometry(scaled(geometry));
   if (numeric) edit->installEventFilter(keyFilter_);
   return edit;
 }
@@ -212,7 +239,7 @@ QComboBox* CalcWindow::addComboBox(const char* name, QRect geometry, const QStri
   combo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
   combo->setMaxVisibleItems(kListDropDownCount);
   combo->setToolTip(hint);
-  combo->setGeometry(geometry);
+  combo->setGeometry(scaled(geometry));
   return combo;
 }
 
@@ -221,7 +248,7 @@ QPushButton* CalcWindow::addButton(const char* name, QRect geometry, const QStri
   auto* button = new QPushButton(text, client_);
   button->setObjectName(QString::fromLatin1(name));
   button->setToolTip(hint);
-  button->setGeometry(geometry);
+  button->setGeometry(scaled(geometry));
   button->setAutoDefault(false);
   return button;
 }
@@ -230,7 +257,7 @@ QPushButton* CalcWindow::addInfoButton(const char* name, QRect geometry, int let
   QPushButton* button =
       addButton(name, geometry, QStringLiteral("i"), QStringLiteral("Дополнительная информация"));
   QFont f(QStringLiteral("Times New Roman"));
-  f.setPixelSize(letterPixels);
+  f.setPixelSize(scaled(letterPixels));
   f.setBold(true);
   button->setFont(f);
   QPalette p = button->palette();
@@ -245,7 +272,7 @@ RadioGroupBox* CalcWindow::addRadioGroup(const char* name, QRect geometry, const
   group->setObjectName(QString::fromLatin1(name));
   group->setStyleSheet(QString::fromLatin1(kGroupFrameStyle));
   group->setToolTip(hint);
-  group->setGeometry(geometry);
+  group->setGeometry(scaled(geometry));
   return group;
 }
 
@@ -255,7 +282,7 @@ QGroupBox* CalcWindow::addGroupFrame(const char* name, QRect geometry, const QSt
   frame->setObjectName(QString::fromLatin1(name));
   frame->setStyleSheet(QString::fromLatin1(kGroupFrameStyle));
   frame->setToolTip(hint);
-  frame->setGeometry(geometry);
+  frame->setGeometry(scaled(geometry));
   return frame;
 }
 
@@ -264,7 +291,7 @@ QRadioButton* CalcWindow::addRadioButton(const char* name, QPoint at, const QStr
   auto* radio = new QRadioButton(text, client_);
   radio->setObjectName(QString::fromLatin1(name));
   radio->setToolTip(hint);
-  radio->move(at);
+  radio->move(scaled(at));
   radio->adjustSize();
   return radio;
 }
@@ -274,16 +301,6 @@ QPlainTextEdit* CalcWindow::addMemo(const char* name, QRect geometry) {
   memo->setObjectName(QString::fromLatin1(name));
   memo->setGeometry(geometry);
   return memo;
-}
-
-void CalcWindow::arrangeTabOrder(std::initializer_list<const char*> names) {
-  QWidget* previous = nullptr;
-  for (const char* name : names) {
-    auto* w = client_->findChild<QWidget*>(QString::fromLatin1(name));
-    if (!w) throw std::logic_error(std::string("the window has no control ") + name);
-    if (previous) QWidget::setTabOrder(previous, w);
-    previous = w;
-  }
 }
 
 }  // namespace roofcalc::gui

@@ -35,11 +35,17 @@ class RadioGroupBox;
 
 struct CalcWindowLayout {
   QString caption;
-  QSize outerSize;
+  QSize outerSize;     // screen pixels, like the memo sizing rule that fills it
   QRect memoGeometry;  // start position and size of Memo1
   int memoFontPixels;
   int memoWidthOffset;  // memo width = outer width - this
   PagingRule paging;
+  int windowFontPixels = 11;  // "MS Sans Serif"; 11 pixels is its 8 pt
+  int boldFontPixels = 0;     // bold labels; 0: as high as the window font
+  // The screen density the layout was drawn at. Positions, sizes and font heights of the
+  // controls scale by the screen's logical density over this; the window's size and the memo
+  // sizing rule are screen pixels and don't, so the memo still fills the window.
+  int designDpi = 96;
 };
 
 class CalcWindow : public QMdiSubWindow {
@@ -85,6 +91,12 @@ class CalcWindow : public QMdiSubWindow {
                          const QString& hint = {});
   // The "i" buttons: a bold Times New Roman letter in the hot-light (link) colour.
   QPushButton* addInfoButton(const char* name, QRect geometry, int letterPixels);
+  // Keyboard order of the named controls; the first one holds the focus when the window opens.
+  void setKeyboardOrder(std::initializer_list<const char*> names);
+  // A layout length at the screen's density.
+  int scaled(int designPixels) const;
+  QPoint scaled(QPoint designPosition) const;
+  QRect scaled(QRect designGeometry) const;
   RadioGroupBox* addRadioGroup(const char* name, QRect geometry, const QString& caption,
                                const QString& hint);
   QGroupBox* addGroupFrame(const char* name, QRect geometry, const QString& caption,
@@ -93,8 +105,6 @@ class CalcWindow : public QMdiSubWindow {
                                const QString& hint);
   // A memo besides Memo1, e.g. one that only holds data for the window.
   QPlainTextEdit* addMemo(const char* name, QRect geometry);
-  // The keyboard order of the named controls, first to last.
-  void arrangeTabOrder(std::initializer_list<const char*> names);
 
   // After a user's pick has gone through the form and is shown: for what the form's state does
   // not hold, such as a hint that follows the pick.
@@ -107,6 +117,7 @@ class CalcWindow : public QMdiSubWindow {
   void userPicked(const std::string& name);
 
   CalcWindowLayout layout_;
+  int screenDpi_;
   std::unique_ptr<CalcForm> form_;
   FormBinding binding_;
   QWidget* client_;
@@ -114,6 +125,7 @@ class CalcWindow : public QMdiSubWindow {
   NumericKeyFilter* keyFilter_;
   QPrinter printer_{QPrinter::HighResolution};
   bool closing_ = false;
+  bool hasKeyboardOrder_ = false;
 };
 
 }  // namespace roofcalc::gui

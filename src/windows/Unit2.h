@@ -1,5 +1,6 @@
 #pragma once
-// The membrane window: membrane and rolls for the roof, its upstands and overlaps.
+// The membrane window: membrane and rolls for the roof, its upstands and overlaps. The
+// calculation itself is the core's MembraneForm.
 
 #include "frame/calc_window.h"
 
@@ -13,6 +14,7 @@ class TForm2 : public CalcWindow {
  public slots:
   void Button1Click();  // "Расчет"
   void Button2Click();  // "Печать"
+  void Button3Click();  // "i": the roof scheme
 };
 
 }  // namespace roofcalc::gui

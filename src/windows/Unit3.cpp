@@ -124,11 +124,11 @@ TForm3::TForm3(QWidget* parent)
   connect(addButton("Button3", {186, 404, 61, 20}, QStringLiteral("Печать")), &QPushButton::clicked,
           this, &TForm3::Button3Click);
 
-  arrangeTabOrder({"CloseButton", "Memo1",     "dEdit1",    "lamEdit1",  "Button2",   "Button3",
-                   "RegionCombo", "PomCombo",  "OgrCombo",  "TipCombo",  "TemCombo",  "MatCombo1",
-                   "dEdit2",      "lamEdit2",  "MatCombo2", "dEdit3",    "lamEdit3",  "MatCombo3",
-                   "dEdit4",      "lamEdit4",  "MatCombo4", "dEdit5",    "lamEdit5",  "MatCombo5",
-                   "NameEdit1",   "NameEdit2", "NameEdit3", "NameEdit4", "NameEdit5", "Memo2"});
+  setKeyboardOrder({"CloseButton", "Memo1",     "dEdit1",    "lamEdit1",  "Button2",   "Button3",
+                    "RegionCombo", "PomCombo",  "OgrCombo",  "TipCombo",  "TemCombo",  "MatCombo1",
+                    "dEdit2",      "lamEdit2",  "MatCombo2", "dEdit3",    "lamEdit3",  "MatCombo3",
+                    "dEdit4",      "lamEdit4",  "MatCombo4", "dEdit5",    "lamEdit5",  "MatCombo5",
+                    "NameEdit1",   "NameEdit2", "NameEdit3", "NameEdit4", "NameEdit5", "Memo2"});
 
   formCreate();
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The insulation window: the volume of insulation boards for the roof.
+// The insulation window: the volume of insulation boards for the roof. The calculation itself
+// is the core's InsulationForm.
 
 #include "frame/calc_window.h"
 
@@ -13,6 +14,7 @@ class TForm4 : public CalcWindow {
  public slots:
   void Button2Click();  // "Расчет"
   void Button3Click();  // "Печать"
+  void Button4Click();  // "i": the roof scheme
 };
 
 }  // namespace roofcalc::gui

@@ -1,5 +1,6 @@
 #pragma once
-// The vapour barrier window: the area of vapour barrier film for the roof.
+// The vapour barrier window: the area of vapour barrier film for the roof. The calculation
+// itself is the core's VapourBarrierForm. Its layout was drawn at 120 pixels per inch.
 
 #include "frame/calc_window.h"
 
@@ -13,6 +14,7 @@ class TForm5 : public CalcWindow {
  public slots:
   void Button2Click();  // "Расчет"
   void Button3Click();  // "Печать"
+  void Button4Click();  // "i": the roof scheme
 };
 
 }  // namespace roofcalc::gui
