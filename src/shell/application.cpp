@@ -59,6 +59,11 @@ void installFontSubstitutions() {
   QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans")});
   QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
                              {QStringLiteral("Liberation Serif")});
+  // Every text of the program is Russian or Latin, which the substituted families cover; without
+  // merging, Qt skips working out fallback fonts for each family at start-up.
+  QFont font = QApplication::font();
+  font.setStyleStrategy(QFont::NoFontMerging);
+  QApplication::setFont(font);
 }
 
 }  // namespace roofcalc::gui

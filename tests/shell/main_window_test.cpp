@@ -245,6 +245,7 @@ class MainWindowTest : public QObject {
   }
 
   void roofSchemeIsDrawnAndShifted() {
+    HelpForm->show();  // the picture is drawn when the dialog is first shown
     auto* image = HelpForm->findChild<QLabel*>(QStringLiteral("Image1"));
     QCOMPARE(image->geometry(), QRect(-32, 0, 515, 482));
     const QImage scheme = image->pixmap().toImage();
@@ -253,6 +254,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(scheme.pixelColor(54, 150), QColor(Qt::black));
     QCOMPARE(scheme.pixelColor(169, 420), QColor(Qt::black));
     QCOMPARE(scheme.pixelColor(5, 470), QColor(Qt::white));
+    HelpForm->hide();
   }
 };
 
