@@ -1,5 +1,6 @@
 // The floor that the toolkit sets: a bare Qt Widgets program with a main window holding one MDI
-// area, shown maximised, quitting as soon as its event loop is idle. With an argument N it also
+// area, shown maximised, quitting once it has been painted and its event loop is idle (the same
+// rule as roofcalc's ROOFCALC_QUIT_WHEN_IDLE). With an argument N it also
 // opens N empty MDI children first (the comparison for memory with windows open).
 
 #include <QApplication>
@@ -8,6 +9,8 @@
 #include <QMdiSubWindow>
 #include <QTimer>
 #include <QWidget>
+
+#include <QEvent>
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -21,6 +24,12 @@ int main(int argc, char** argv) {
     child->resize(760, 600);
     child->show();
   }
-  QTimer::singleShot(0, &app, &QApplication::quit);
+  struct QuitAfterPaint : QObject {
+    bool eventFilter(QObject*, QEvent* e) override {
+      if (e->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QApplication::quit);
+      return false;
+    }
+  } quitAfterPaint;
+  area->viewport()->installEventFilter(&quitAfterPaint);  // the MDI area paints when shown
   return app.exec();
 }

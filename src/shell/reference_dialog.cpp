@@ -44,8 +44,14 @@ QLabel* ReferenceDialog::addLabel(const char* name, QPoint at, const QString& te
   label->setObjectName(QString::fromLatin1(name));
   label->setFont(font);
   label->move(at);
-  label->adjustSize();
+  unsizedLabels_ << label;
   return label;
+}
+
+void ReferenceDialog::showEvent(QShowEvent* event) {
+  for (QLabel* label : std::as_const(unsizedLabels_)) label->adjustSize();
+  unsizedLabels_.clear();
+  QDialog::showEvent(event);
 }
 
 QPushButton* ReferenceDialog::addCloseButton(QRect geometry) {

@@ -26,6 +26,13 @@ class ReferenceDialog : public QDialog {
 
   // "MS Sans Serif" at a pixel height, the dialogs' font family.
   static QFont sansSerif(int pixels, bool bold = false);
+
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  // Sized to their text when the dialog is first shown: measuring needs the labels' fonts,
+  // which start-up need not load for dialogs that may never open.
+  QList<QLabel*> unsizedLabels_;
 };
 
 }  // namespace roofcalc::gui

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFrame>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -99,13 +100,24 @@ void runSelfCheck(TMainForm& main) {
   QCoreApplication::exit(*g_status);
 }
 
+// Ends the program once the main window has been painted and the event loop is idle again.
+class QuitAfterFirstPaint : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint)
+      QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    return false;
+  }
+};
+
 }  // namespace
 
 void scheduleAutomation(TMainForm& mainForm) {
   if (envFlag("ROOFCALC_SELF_CHECK"))
     QTimer::singleShot(0, &mainForm, [&mainForm] { runSelfCheck(mainForm); });
   else if (envFlag("ROOFCALC_QUIT_WHEN_IDLE"))
-    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    mainForm.mdiArea()->viewport()->installEventFilter(new QuitAfterFirstPaint(&mainForm));
 }
 
 std::optional<int> selfCheckStatus() {

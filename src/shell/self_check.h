@@ -6,8 +6,8 @@
 // with "Закрыть" and ends with "Закончить работу". Any message box that would have appeared is
 // written to stderr instead and makes the exit status 1.
 //
-// ROOFCALC_QUIT_WHEN_IDLE=1 ends the program as soon as its main window is shown and idle
-// (for the start-up benchmark).
+// ROOFCALC_QUIT_WHEN_IDLE=1 ends the program as soon as its main window has been painted and the
+// event loop is idle (for the start-up benchmark).
 
 #include <optional>
 
