@@ -1,5 +1,7 @@
 #include "shell/Mainunit.h"
 
+#include <algorithm>
+
 #include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -100,6 +102,10 @@ void TMainForm::openCalcWindow(QAction* entry) {
     mdiArea_->addSubWindow(window);
     connect(window, &CalcWindow::closed, this, [this, entry] { calcWindowClosed(entry); });
     window->show();
+    // A window wider or taller than the area would be placed partly above or left of it, out
+    // of reach; keep its top-left corner inside.
+    if (window->x() < 0 || window->y() < 0)
+      window->move(std::max(0, window->x()), std::max(0, window->y()));
     entry->setEnabled(false);
     Panel1->hide();
     ++OpenCalcWindowCount;
