@@ -116,16 +116,6 @@ class MainWindowTest : public QObject {
     QCOMPARE(second->reportLines(), QStringList{QStringLiteral("нет ничего")});
   }
 
-  void aWindowWiderThanTheAreaStaysInReach() {
-    main().resize(700, 500);
-    QCoreApplication::processEvents();
-    entry("N11")->trigger();
-    entry("N41")->trigger();  // 846 wide
-    CalcWindow* w = window(QStringLiteral("Расчет необходимого количества утеплителя"));
-    QVERIFY(w->x() >= 0);
-    QVERIFY(w->y() >= 0);
-  }
-
   void everyEntryOpensItsWindow_data() {
     QTest::addColumn<QString>("entryName");
     QTest::addColumn<QString>("caption");
