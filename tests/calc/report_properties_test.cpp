@@ -5,12 +5,14 @@
 //  - a press that fails leaves the window's state, its report included, exactly as it was;
 //  - roofcalc-cli given the same actions prints the same report, and on a failure prints none.
 // A calculation joins with one entry in kCalculations; its inputs are drawn from its window's
-// own controls (a random item of each list, a random number in each enabled field).
+// own controls (a random item of each list, a random number in each enabled field), or by a
+// draw of its own where the window's rows need one (the thermal layers).
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <random>
 #include <string>
@@ -30,12 +32,19 @@ struct Range {
   double low, high;
 };
 
+using Rng = std::mt19937_64;
+
 struct PropertyCase {
   const char* calculation;  // as roofcalc-cli names it
   size_t minLines, maxLines;
   // Fields whose valid values lie elsewhere than the default range.
   std::map<std::string, Range> ranges = {};
   int draws = 3000;
+  // Applies random user actions and returns them as roofcalc-cli arguments; by default a random
+  // item of each list and a random number in each enabled field.
+  std::function<std::vector<std::string>(CalcForm&, Rng&)> draw = nullptr;
+  // The exact line count where it depends on the inputs.
+  std::function<size_t(const CalcForm&, const ReportLines&)> lineCount = nullptr;
 };
 
 // Dimensions, strengths, thicknesses and percentages: from a hundredth to ten thousand.
@@ -45,8 +54,16 @@ void PrintTo(const PropertyCase& c, std::ostream* os) {
   *os << c.calculation;
 }
 
+std::vector<std::string> drawThermal(CalcForm& form, Rng& rng);
+size_t thermalLineCount(const CalcForm& form, const ReportLines& report);
+
+// The slope (Edit5) is in degrees; the other fields take the default range.
 const PropertyCase kCalculations[] = {
     {"fastener", 35, 38, {{"Edit5", {0, 60}}}},
+    {"membrane", 43, 43, {{"Edit5", {0, 60}}}},
+    {"thermal", 23, 40, {}, 3000, drawThermal, thermalLineCount},
+    {"insulation", 26, 26, {{"Edit5", {0, 60}}}},
+    {"vapour", 23, 23, {{"Edit5", {0, 60}}}},
 };
 
 std::mt19937_64::result_type seedFor(const PropertyCase& c) {
@@ -108,6 +125,68 @@ std::vector<std::string> randomInputs(CalcForm& form, const PropertyCase& c, std
   return actions;
 }
 
+// The thermal window: a random city, room, construction, board and temperature, and each of
+// the five layer rows "нет", a user's material (name, conductivity and thickness typed) or a
+// catalogue material (thickness typed), a third of the time each.
+std::vector<std::string> drawThermal(CalcForm& form, Rng& rng) {
+  static const char* const kNames[] = {"", "Кирпич", "Старый утеплитель", "Слой №2", "Plaster"};
+  std::vector<std::string> actions;
+  auto pick = [&](const std::string& list, int low, int high) {
+    ControlState& c = form.state().at(list);
+    c.index = std::uniform_int_distribution<int>(low, high)(rng);
+    form.changed(list);
+    actions.push_back(list + "=" + std::to_string(c.index));
+    return c.index;
+  };
+  auto type = [&](const std::string& field, const std::string& text) {
+    form.state().at(field).text = text;
+    actions.push_back(field + "=" + text);
+  };
+  for (const char* list : {"RegionCombo", "PomCombo", "OgrCombo", "TipCombo", "TemCombo"})
+    pick(list, 0, static_cast<int>(form.state().at(list).items.size()) - 1);
+  for (int row = 1; row <= 5; ++row) {
+    const std::string n = std::to_string(row);
+    const int materials = static_cast<int>(form.state().at("MatCombo" + n).items.size());
+    switch (std::uniform_int_distribution<int>(0, 2)(rng)) {
+      case 0:
+        pick("MatCombo" + n, 0, 0);
+        continue;
+      case 1:
+        pick("MatCombo" + n, 1, 1);
+        type("NameEdit" + n, kNames[std::uniform_int_distribution<size_t>(0, 4)(rng)]);
+        type("lamEdit" + n, randomNumber(rng, {0.01, 5}));
+        break;
+      default:
+        pick("MatCombo" + n, 2, materials - 1);
+        break;
+    }
+    type("dEdit" + n, randomNumber(rng, {1, 1000}));
+  }
+  return actions;
+}
+
+// The 22 fixed lines, three for each row with a material, and one line that no insulation is
+// needed or three for the thickness and its notes.
+size_t thermalLineCount(const CalcForm& form, const ReportLines& report) {
+  size_t rows = 0;
+  for (int row = 1; row <= 5; ++row)
+    if (form.state().index("MatCombo" + std::to_string(row)) >= 1) ++rows;
+  const bool noneNeeded =
+      !report.empty() && report.back() == " не требуется дополнительного утеплителя ";
+  return 22 + 3 * rows + (noneNeeded ? 1 : 3);
+}
+
+// A field that calculate() converts: enabled, shown and holding a number (not a name).
+bool isNumberField(const ControlState& c) {
+  if (c.kind != ControlKind::Edit || !c.enabled || !c.visible) return false;
+  try {
+    StrToFloat(c.text, ",");
+    return true;
+  } catch (const CalcError&) {
+    return false;
+  }
+}
+
 const char* const kBadTexts[] = {"", "  ", "1,2,3", "x", "1E400", "12 34"};
 
 class ReportProperties : public testing::TestWithParam<PropertyCase> {};
@@ -127,7 +206,8 @@ TEST_P(ReportProperties, HoldForRandomValidInputs) {
     Messages messages;
     form->create(messages);
     ASSERT_TRUE(messages.empty()) << messages.front().text;
-    const std::vector<std::string> actions = randomInputs(*form, c, rng);
+    const std::vector<std::string> actions =
+        c.draw ? c.draw(*form, rng) : randomInputs(*form, c, rng);
     std::string args;
     for (const auto& a : actions) args += " " + a;
     SCOPED_TRACE("draw " + std::to_string(draw) + ":" + args);
@@ -142,30 +222,39 @@ TEST_P(ReportProperties, HoldForRandomValidInputs) {
     EXPECT_EQ(form->state().toJson(), before) << "calculate() changed the window";
     EXPECT_GE(report.size(), c.minLines);
     EXPECT_LE(report.size(), c.maxLines);
-    const auto problems = check::reportProblems(report, ",");
+    if (c.lineCount) EXPECT_EQ(report.size(), c.lineCount(*form, report));
+    // The thermal report shows its layer fields as they stand (a catalogue's "0,80").
+    std::vector<std::string> shown;
+    for (const auto& control : form->state().controls())
+      if (control.kind == ControlKind::Edit) shown.push_back(control.text);
+    const auto problems = check::reportProblems(report, ",", shown);
     ASSERT_TRUE(problems.empty()) << problems.front();
 
     // The window shows the report; a failing press must leave it (and all else) as it is.
     form->state().at("Memo1").items = report;
+    // (A thermal window whose rows are all "нет" reads no field.)
     std::vector<ControlState*> edits;
     for (auto& control : form->state().controls())
-      if (control.kind == ControlKind::Edit && control.enabled && control.visible)
-        edits.push_back(&control);
-    ASSERT_FALSE(edits.empty());
-    ControlState& victim = *edits[std::uniform_int_distribution<size_t>(0, edits.size() - 1)(rng)];
-    const std::string bad = kBadTexts[draw % std::size(kBadTexts)];
-    victim.text = bad;
-    const std::string shown = form->state().toJson();
-    std::string message;
-    try {
-      form->calculate();
-    } catch (const CalcError& e) {
-      message = e.what();
-      ++failedPresses;
-    }
-    EXPECT_EQ(form->state().toJson(), shown) << "a press changed the window";
-    if (!message.empty() && message != "Floating point overflow.") {
-      EXPECT_EQ(message, notAFloatMessage(bad));
+      if (isNumberField(control)) edits.push_back(&control);
+    ASSERT_TRUE(!edits.empty() || c.draw);
+    std::string message, bad, victimName;
+    if (!edits.empty()) {
+      ControlState& victim =
+          *edits[std::uniform_int_distribution<size_t>(0, edits.size() - 1)(rng)];
+      victimName = victim.name;
+      bad = kBadTexts[draw % std::size(kBadTexts)];
+      victim.text = bad;
+      const std::string shownState = form->state().toJson();
+      try {
+        form->calculate();
+      } catch (const CalcError& e) {
+        message = e.what();
+        ++failedPresses;
+      }
+      EXPECT_EQ(form->state().toJson(), shownState) << "a press changed the window";
+      if (!message.empty() && message != "Floating point overflow.") {
+        EXPECT_EQ(message, notAFloatMessage(bad));
+      }
     }
 
     // roofcalc-cli with the same actions, every tenth draw (it reads the data files again).
@@ -178,7 +267,7 @@ TEST_P(ReportProperties, HoldForRandomValidInputs) {
       for (const auto& line : report) expected += line + "\n";
       EXPECT_EQ(out.out, expected);
       if (!message.empty()) {
-        argv.push_back(victim.name + "=" + bad);
+        argv.push_back(victimName + "=" + bad);
         out = {};
         EXPECT_EQ(cli::runCli(argv, ",", out), cli::kCalculationFailed);
         EXPECT_EQ(out.out, "") << "a failed calculation printed a report";
