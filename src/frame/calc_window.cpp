@@ -177,14 +177,19 @@ void CalcWindow::runCalculation() {
   });
 }
 
+QPrinter& CalcWindow::printer() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *printer_;
+}
+
 void CalcWindow::printMemo() {
   guarded([&] {
-    QPrintDialog dialog(&printer_, this);
+    QPrintDialog dialog(&printer(), this);
     dialog.setObjectName(QStringLiteral("PrintDialog1"));
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
                       QAbstractPrintDialog::PrintCollateCopies);
     if (!ui().runPrintDialog(dialog)) return;
-    QtPrintDevice device(printer_);
+    QtPrintDevice device(printer());
     printReport(device, reportLines(), layout_.paging);
   });
 }

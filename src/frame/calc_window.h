@@ -58,8 +58,10 @@ class CalcWindow : public QMdiSubWindow {
   QPlainTextEdit* memo() const { return memo_; }
   QStringList reportLines() const;
   int clientHeight() const;
-  // The printer the print dialog sets up; kept for the window's life like its settings.
-  QPrinter& printer() { return printer_; }
+  // The printer the print dialog sets up; kept for the window's life like its settings, and
+  // made on the first "Печать": setting up a printer asks the print system for its queues,
+  // which would slow every opening of the window.
+  QPrinter& printer();
 
   static constexpr int kMemoMinWidth = 360;
   static constexpr int kMemoMinHeight = 450;
@@ -123,7 +125,7 @@ class CalcWindow : public QMdiSubWindow {
   QWidget* client_;
   QPlainTextEdit* memo_;
   NumericKeyFilter* keyFilter_;
-  QPrinter printer_{QPrinter::HighResolution};
+  std::unique_ptr<QPrinter> printer_;
   bool closing_ = false;
   bool hasKeyboardOrder_ = false;
 };
