@@ -1,5 +1,5 @@
-// Costs of the core: conversions, each calculation with its report, the data-file readers at
-// their full capacity and at a tenth of it.
+// Costs of the core: conversions, each calculation with its report (the window's reading of
+// its fields included), the three data-file readers at their full capacity and at a tenth of it.
 
 #include <benchmark/benchmark.h>
 
@@ -8,7 +8,10 @@
 
 #include "calc/fastener_form.h"
 #include "cli/calculations.h"
+#include "data/climate_table.h"
+#include "data/material_catalogue.h"
 #include "data/wind_table.h"
+#include "frame/text_encoding.h"
 #include "frame/numbers.h"
 
 namespace {
@@ -44,6 +47,29 @@ void BM_ReadWind(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ReadWind)->Arg(100)->Arg(1000);
+
+// klimat.txt in code page 1251, as shipped.
+void BM_ReadClimate(benchmark::State& state) {
+  std::string text;
+  for (int i = 0; i < state.range(0); ++i)
+    text += "Город_" + std::to_string(i) + "  " + std::to_string(i % 2) + " -26 204 -2,2\r\n";
+  const std::string bytes = utf8ToCp1251(text);
+  for (auto _ : state) {
+    Messages m;
+    benchmark::DoNotOptimize(parseClimateTable(bytes, ",", m));
+  }
+}
+BENCHMARK(BM_ReadClimate)->Arg(100)->Arg(1000);
+
+void BM_ReadMaterials(benchmark::State& state) {
+  std::string text;
+  for (int i = 0; i < state.range(0); ++i)
+    text += "Материал номер " + std::to_string(i) + "\r\n0,041 0,05 " + std::to_string(100 + i) +
+            "\r\n";
+  const std::string bytes = utf8ToCp1251(text);
+  for (auto _ : state) benchmark::DoNotOptimize(parseMaterialCatalogue(bytes));
+}
+BENCHMARK(BM_ReadMaterials)->Arg(100)->Arg(998);
 
 // Each registered calculation with its defaults: reading the fields, computing, the report.
 void BM_Calculation(benchmark::State& state, const char* name) {
