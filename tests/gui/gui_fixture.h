@@ -8,6 +8,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <QtGlobal>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -18,6 +19,14 @@ class QMdiArea;
 class QPrintDialog;
 
 namespace roofcalc::gui::testing {
+
+// A control of a calculation window by its name; a missing one ends the test program.
+template <typename W = QWidget, typename Window>
+W* control(Window* window, const QString& name) {
+  W* w = window->client()->template findChild<W*>(name);
+  if (!w) qFatal("no control %s", qPrintable(name));
+  return w;
+}
 
 struct RecordedMessage {
   MessageKind kind;

@@ -26,6 +26,7 @@
 
 using namespace roofcalc;
 using namespace roofcalc::gui;
+using roofcalc::gui::testing::control;
 using roofcalc::gui::testing::GuiFixture;
 
 namespace {
@@ -187,9 +188,7 @@ class QuantityWindowsTest : public QObject {
 
   template <typename W = QWidget>
   W* child(const char* name) {
-    W* w = window->client()->findChild<W*>(QString::fromLatin1(name));
-    if (!w) qFatal("no control %s", name);
-    return w;
+    return control<W>(window, QString::fromLatin1(name));
   }
   const WindowCase& open(const QString& name) {
     const WindowCase& c = windowCases().at(name);

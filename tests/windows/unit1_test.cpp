@@ -19,6 +19,7 @@
 
 using namespace roofcalc;
 using namespace roofcalc::gui;
+using roofcalc::gui::testing::control;
 using roofcalc::gui::testing::GuiFixture;
 
 class Unit1Test : public QObject {
@@ -30,9 +31,7 @@ class Unit1Test : public QObject {
 
   template <typename W = QWidget>
   W* child(const char* name) {
-    W* w = form1->client()->findChild<W*>(QString::fromLatin1(name));
-    if (!w) qFatal("no control %s", name);
-    return w;
+    return control<W>(form1, QString::fromLatin1(name));
   }
   void open() {
     form1 = new TForm1;

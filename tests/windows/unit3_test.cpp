@@ -23,6 +23,7 @@
 
 using namespace roofcalc;
 using namespace roofcalc::gui;
+using roofcalc::gui::testing::control;
 using roofcalc::gui::testing::GuiFixture;
 
 namespace {
@@ -73,13 +74,11 @@ class Unit3Test : public QObject {
 
   template <typename W = QWidget>
   W* child(const QString& name) {
-    W* w = form3->client()->findChild<W*>(name);
-    if (!w) qFatal("no control %s", qPrintable(name));
-    return w;
+    return control<W>(form3, name);
   }
   template <typename W = QWidget>
   W* child(const char* name) {
-    return child<W>(QString::fromLatin1(name));
+    return control<W>(form3, QString::fromLatin1(name));
   }
   void open() {
     form3 = new TForm3;
