@@ -3,11 +3,15 @@
 #include <qdrawutil.h>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 
-#include <cmath>
 
 #include "frame/ui_services.h"
+
+// The pictures are a resource of a static library, which needs registering by hand; the macro
+// works only outside a namespace.
+static void initBrandMarks() {
+  Q_INIT_RESOURCE(brand_marks);
+}
 
 namespace roofcalc::gui {
 
@@ -66,89 +70,24 @@ void addImage(QWidget* panel, const char* name, QPoint at, const QPixmap& mark) 
   image->setGeometry(at.x(), at.y(), 240, 60);
 }
 
-QPixmap blankMark() {
-  QPixmap p(240, 60);
-  p.fill(Qt::white);
-  return p;
-}
-
-void drawWord(QPainter& p, const QRect& box, const QString& word, const QColor& color, int pixels) {
-  QFont f(QStringLiteral("Arial"));
-  f.setPixelSize(pixels);
-  f.setBold(true);
-  f.setLetterSpacing(QFont::PercentageSpacing, 108);
-  p.setFont(f);
-  p.setPen(color);
-  p.drawText(box, Qt::AlignVCenter | Qt::AlignLeft, word);
-}
-
 }  // namespace
 
+// The three brand marks are pictures of our own (240 x 60), compiled into the program: drawing
+// them at start-up would load four fonts before the main window could show.
 QPixmap insulationBrandMark() {
-  // Stacked insulation boards in warm colours beside the name.
-  QPixmap mark = blankMark();
-  QPainter p(&mark);
-  p.setRenderHint(QPainter::Antialiasing);
-  const QColor boards[] = {QColor(0xf2, 0xa9, 0x00), QColor(0xe8, 0x7d, 0x0d),
-                           QColor(0xc8, 0x4b, 0x11)};
-  for (int i = 0; i < 3; ++i) {
-    p.setPen(QPen(Qt::white, 1));
-    p.setBrush(boards[i]);
-    p.drawRoundedRect(QRectF(8 + i * 4, 10 + i * 14, 52, 12), 2, 2);
-  }
-  drawWord(p, QRect(78, 8, 160, 30), QStringLiteral("ТАЛВИРОН"), QColor(0xc8, 0x4b, 0x11), 22);
-  QFont small(QStringLiteral("Arial"));
-  small.setPixelSize(10);
-  p.setFont(small);
-  p.setPen(QColor(0x55, 0x55, 0x55));
-  p.drawText(QRect(80, 36, 158, 16), Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("теплоизоляционные плиты"));
-  return mark;
+  return QPixmap(QStringLiteral(":/brand/talviron.png"));
 }
 
 QPixmap membraneBrandMark() {
-  // A membrane sheet as a wave over a green band.
-  QPixmap mark = blankMark();
-  QPainter p(&mark);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0x1b, 0x7a, 0x4b));
-  p.drawRoundedRect(QRectF(4, 6, 232, 48), 6, 6);
-  QPainterPath wave;
-  wave.moveTo(4, 44);
-  for (int x = 4; x <= 236; x += 4)
-    wave.lineTo(x, 44 - 5 * std::sin((x - 4) * 0.05) - (x - 4) * 0.02);
-  wave.lineTo(236, 54);
-  wave.lineTo(4, 54);
-  wave.closeSubpath();
-  p.setBrush(QColor(0x6c, 0xc0, 0xe6));
-  p.drawPath(wave);
-  drawWord(p, QRect(18, 6, 210, 34), QStringLiteral("ВЕРДАМИН"), Qt::white, 24);
-  return mark;
+  return QPixmap(QStringLiteral(":/brand/verdamin.png"));
 }
 
 QPixmap fastenerBrandMark() {
-  // A screw head seen from above beside the name.
-  QPixmap mark = blankMark();
-  QPainter p(&mark);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(QColor(0x33, 0x33, 0x33), 3));
-  p.setBrush(QColor(0xb0, 0xb8, 0xc0));
-  p.drawEllipse(QPointF(32, 30), 21, 21);
-  p.setPen(QPen(QColor(0x33, 0x33, 0x33), 5, Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(QPointF(20, 30), QPointF(44, 30));
-  p.drawLine(QPointF(32, 18), QPointF(32, 42));
-  drawWord(p, QRect(64, 6, 172, 34), QStringLiteral("KORVANT"), QColor(0x1f, 0x3a, 0x93), 28);
-  QFont small(QStringLiteral("Arial"));
-  small.setPixelSize(10);
-  p.setFont(small);
-  p.setPen(QColor(0x55, 0x55, 0x55));
-  p.drawText(QRect(66, 38, 170, 16), Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("крепеж для плоских кровель"));
-  return mark;
+  return QPixmap(QStringLiteral(":/brand/korvant.png"));
 }
 
 WelcomePanel::WelcomePanel(QWidget* parent) : QFrame(parent) {
+  initBrandMarks();
   setObjectName(QStringLiteral("Panel1"));
   resize(433, 297);
   setAutoFillBackground(true);
