@@ -44,4 +44,26 @@ inline void expectReport(const ReportLines& actual, const ReportLines& expected)
   for (size_t i = 0; i < actual.size(); ++i) EXPECT_EQ(actual[i], expected[i]) << "line " << i + 1;
 }
 
+using Inputs = std::vector<std::pair<std::string, std::string>>;
+
+// A freshly opened window with some controls changed as a user would: edit fields take the
+// text, lists the item index written as text.
+template <typename Form>
+struct OpenedWindow {
+  Form form;
+  explicit OpenedWindow(const Inputs& inputs = {}, std::string separator = ",")
+      : form(std::move(separator)) {
+    Messages m;
+    form.create(m);
+    EXPECT_TRUE(m.empty());
+    for (const auto& [name, value] : inputs) {
+      ControlState& c = form.state().at(name);
+      if (c.kind == ControlKind::ComboBox)
+        c.index = std::stoi(value);
+      else
+        c.text = value;
+    }
+  }
+};
+
 }  // namespace roofcalc::testing_support

@@ -13,19 +13,8 @@ using testing_support::expectReadingOrder;
 using testing_support::expectReport;
 using testing_support::failureOf;
 
-using Inputs = std::vector<std::pair<std::string, std::string>>;
-
-// A freshly opened window with some fields typed over.
-struct InsulationWindow {
-  InsulationForm form;
-  explicit InsulationWindow(const Inputs& inputs = {}, std::string separator = ",")
-      : form(std::move(separator)) {
-    Messages m;
-    form.create(m);
-    EXPECT_TRUE(m.empty());
-    for (const auto& [name, text] : inputs) form.state().at(name).text = text;
-  }
-};
+using testing_support::Inputs;
+using InsulationWindow = testing_support::OpenedWindow<InsulationForm>;
 
 TEST(Insulation, DefaultReport) {
   expectReport(InsulationWindow().form.calculate(),

@@ -13,25 +13,8 @@ using testing_support::expectReadingOrder;
 using testing_support::expectReport;
 using testing_support::failureOf;
 
-using Inputs = std::vector<std::pair<std::string, std::string>>;
-
-// A freshly opened window with some controls changed as a user would: edit fields take the
-// text, the two lists the item index written as text.
-struct MembraneWindow {
-  MembraneForm form{","};
-  explicit MembraneWindow(const Inputs& inputs = {}) {
-    Messages m;
-    form.create(m);
-    EXPECT_TRUE(m.empty());
-    for (const auto& [name, value] : inputs) {
-      ControlState& c = form.state().at(name);
-      if (c.kind == ControlKind::ComboBox)
-        c.index = std::stoi(value);
-      else
-        c.text = value;
-    }
-  }
-};
+using testing_support::Inputs;
+using MembraneWindow = testing_support::OpenedWindow<MembraneForm>;
 
 struct MembraneFixture : testing::Test, MembraneWindow {};
 

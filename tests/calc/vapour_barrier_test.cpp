@@ -13,18 +13,8 @@ using testing_support::expectReadingOrder;
 using testing_support::expectReport;
 using testing_support::failureOf;
 
-using Inputs = std::vector<std::pair<std::string, std::string>>;
-
-// A freshly opened window with some fields typed over.
-struct VapourBarrierWindow {
-  VapourBarrierForm form{","};
-  explicit VapourBarrierWindow(const Inputs& inputs = {}) {
-    Messages m;
-    form.create(m);
-    EXPECT_TRUE(m.empty());
-    for (const auto& [name, text] : inputs) form.state().at(name).text = text;
-  }
-};
+using testing_support::Inputs;
+using VapourBarrierWindow = testing_support::OpenedWindow<VapourBarrierForm>;
 
 TEST(VapourBarrier, DefaultReport) {
   expectReport(VapourBarrierWindow().form.calculate(),
