@@ -96,9 +96,13 @@ void FormBinding::push() const {
       case ControlKind::RadioButton:
         static_cast<QRadioButton*>(b.widget)->setChecked(c.checked);
         break;
-      case ControlKind::Memo:
-        setMemoLines(static_cast<QPlainTextEdit*>(b.widget), c.items);
+      case ControlKind::Memo: {
+        // Setting the text again would scroll the report back to its top after every pick.
+        auto* memo = static_cast<QPlainTextEdit*>(b.widget);
+        const QStringList lines = toQt(c.items);
+        if (memoLines(memo) != lines) memo->setPlainText(lines.join(u'\n'));
         break;
+      }
     }
     b.widget->setEnabled(c.enabled);
     b.widget->setHidden(!c.visible);

@@ -13,6 +13,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
 
 #include "calc/thermal_form.h"
@@ -276,6 +277,17 @@ class Unit3Test : public QObject {
     QCOMPARE(report, toQt(core->calculate()));
     QVERIFY(report.size() > 20);
     QVERIFY(report.contains(QStringLiteral("толщина:  080 мм")));
+  }
+
+  void aPickKeepsTheReportWhereTheUserScrolledIt() {
+    open();
+    for (const char* row : {"MatCombo1", "MatCombo2", "MatCombo3", "MatCombo4"}) pick(row, 2);
+    click("Button2");  // a report longer than the memo
+    QScrollBar* bar = child<QPlainTextEdit>("Memo1")->verticalScrollBar();
+    QVERIFY(bar->maximum() > 0);
+    bar->setValue(bar->maximum());
+    pick("MatCombo5", 1);
+    QCOMPARE(bar->value(), bar->maximum());
   }
 
   void failedCalculationKeepsTheReport() {
