@@ -66,4 +66,22 @@ struct OpenedWindow {
   }
 };
 
+// Inputs typed over the defaults and the report lines they must give, by line number from 1.
+struct ReportCase {
+  const char* name;
+  Inputs inputs;
+  std::vector<std::pair<int, std::string>> lines;
+};
+
+// Opens the window afresh for each case, presses "Расчет" and checks the line count and lines.
+template <typename Form>
+void expectReportCases(const std::vector<ReportCase>& cases, size_t lineCount) {
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const ReportLines lines = OpenedWindow<Form>(c.inputs).form.calculate();
+    ASSERT_EQ(lines.size(), lineCount);
+    for (const auto& [number, text] : c.lines) EXPECT_EQ(lines[number - 1], text);
+  }
+}
+
 }  // namespace roofcalc::testing_support

@@ -13,7 +13,9 @@ using testing_support::expectReadingOrder;
 using testing_support::expectReport;
 using testing_support::failureOf;
 
+using testing_support::expectReportCases;
 using testing_support::Inputs;
+using testing_support::ReportCase;
 using InsulationWindow = testing_support::OpenedWindow<InsulationForm>;
 
 TEST(Insulation, DefaultReport) {
@@ -67,12 +69,7 @@ TEST(InsulationForm, FieldsAreReadInTheWindowsOrder) {
 }
 
 TEST(Insulation, InputsBeyondTheDefaults) {
-  struct Case {
-    const char* name;
-    Inputs inputs;
-    std::vector<std::pair<int, std::string>> lines;  // by line number, from 1
-  };
-  const std::vector<Case> cases{
+  const std::vector<ReportCase> cases{
       {"no skylights: roof field and parapets alone",
        {{"Edit9", "0"}},
        {{18, "Sp - 0 м2"},
@@ -100,12 +97,7 @@ TEST(Insulation, InputsBeyondTheDefaults) {
         {21, "Pp - -1980 м2"},
         {26, "Необходимый объем плит ТАЛВИРОН - -655 м3"}}},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    const ReportLines lines = InsulationWindow(c.inputs).form.calculate();
-    ASSERT_EQ(lines.size(), 26u);
-    for (const auto& [number, text] : c.lines) EXPECT_EQ(lines[number - 1], text);
-  }
+  expectReportCases<InsulationForm>(cases, 26);
 }
 
 TEST(Insulation, AbsurdSizesOverflowBeforeAnyLineIsWritten) {

@@ -13,7 +13,9 @@ using testing_support::expectReadingOrder;
 using testing_support::expectReport;
 using testing_support::failureOf;
 
+using testing_support::expectReportCases;
 using testing_support::Inputs;
+using testing_support::ReportCase;
 using MembraneWindow = testing_support::OpenedWindow<MembraneForm>;
 
 struct MembraneFixture : testing::Test, MembraneWindow {};
@@ -90,12 +92,6 @@ TEST_F(MembraneFixture, FieldsAreReadInTheWindowsOrder) {
              "Edit13", "Edit6", "Edit15", "Edit17", "Edit16", "Edit3"});
 }
 
-struct ReportCase {
-  const char* name;
-  Inputs inputs;
-  std::vector<std::pair<int, std::string>> lines;  // by line number, from 1
-};
-
 TEST(Membrane, InputsBeyondTheDefaults) {
   const std::vector<ReportCase> cases{
       {"no skylights",
@@ -145,12 +141,7 @@ TEST(Membrane, InputsBeyondTheDefaults) {
         {27, "Pp - -360 м2"},
         {40, "Количество рулонов мембраны ВЕРДАМИН R - -91 шт."}}},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    const ReportLines lines = MembraneWindow(c.inputs).form.calculate();
-    ASSERT_EQ(lines.size(), 43u);
-    for (const auto& [number, text] : c.lines) EXPECT_EQ(lines[number - 1], text);
-  }
+  expectReportCases<MembraneForm>(cases, 43);
 }
 
 TEST(Membrane, ZeroRollLengthIsAFloatingPointFault) {

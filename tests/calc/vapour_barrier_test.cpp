@@ -13,7 +13,9 @@ using testing_support::expectReadingOrder;
 using testing_support::expectReport;
 using testing_support::failureOf;
 
+using testing_support::expectReportCases;
 using testing_support::Inputs;
+using testing_support::ReportCase;
 using VapourBarrierWindow = testing_support::OpenedWindow<VapourBarrierForm>;
 
 TEST(VapourBarrier, DefaultReport) {
@@ -52,12 +54,7 @@ TEST(VapourBarrierForm, FieldsAreReadInTheWindowsOrder) {
 }
 
 TEST(VapourBarrier, InputsBeyondTheDefaults) {
-  struct Case {
-    const char* name;
-    Inputs inputs;
-    std::vector<std::pair<int, std::string>> lines;  // by line number, from 1
-  };
-  const std::vector<Case> cases{
+  const std::vector<ReportCase> cases{
       {"no overlap",
        {{"Edit7", "0"}},
        {{18, "Z - 0 "}, {19, "K - 0 м2"}, {20, "без запаса - 5073,56 м2"}}},
@@ -74,12 +71,7 @@ TEST(VapourBarrier, InputsBeyondTheDefaults) {
        {{15, "Sk - 186602698171,78 м2"}, {23, "Итого пароизоляции - 197483812508 м2"}}},
       {"slope above 90°", {{"Edit5", "120"}}, {{15, "Sk - -10000 м2"}, {16, "Pk - -1980 м2"}}},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    const ReportLines lines = VapourBarrierWindow(c.inputs).form.calculate();
-    ASSERT_EQ(lines.size(), 23u);
-    for (const auto& [number, text] : c.lines) EXPECT_EQ(lines[number - 1], text);
-  }
+  expectReportCases<VapourBarrierForm>(cases, 23);
 }
 
 TEST(VapourBarrier, ZeroRollSizeIsAFloatingPointFault) {
