@@ -10,6 +10,9 @@ class THelp1Form : public ReferenceDialog {
  public:
   THelp1Form();
   ~THelp1Form() override;
+
+ private:
+  void addGuide();
 };
 
 extern THelp1Form* Help1Form;

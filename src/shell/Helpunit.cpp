@@ -11,17 +11,12 @@ namespace roofcalc::gui {
 THelpForm* HelpForm = nullptr;
 
 THelpForm::THelpForm() : ReferenceDialog("HelpForm", QStringLiteral("Схема кровли"), {452, 479}) {
-  image_ = new QLabel(this);
-  image_->setObjectName(QStringLiteral("Image1"));
+  auto* image = new QLabel(this);
+  image->setObjectName(QStringLiteral("Image1"));
   // The picture's white left margin stays outside the dialog.
-  image_->setGeometry(-32, 0, 515, 482);
+  image->setGeometry(-32, 0, 515, 482);
+  whenFirstShown([image] { image->setPixmap(drawRoofScheme()); });
   addCloseButton({382, 439, 60, 20})->raise();
-}
-
-void THelpForm::showEvent(QShowEvent* event) {
-  // Drawn when first shown rather than at start-up: its fonts are not needed before.
-  if (image_->pixmap().isNull()) image_->setPixmap(drawRoofScheme());
-  ReferenceDialog::showEvent(event);
 }
 
 THelpForm::~THelpForm() {

@@ -12,12 +12,6 @@ class THelpForm : public ReferenceDialog {
  public:
   THelpForm();
   ~THelpForm() override;
-
- protected:
-  void showEvent(QShowEvent* event) override;
-
- private:
-  class QLabel* image_;
 };
 
 extern THelpForm* HelpForm;

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <utility>
 
 #include "frame/ui_services.h"
 
@@ -44,13 +45,16 @@ QLabel* ReferenceDialog::addLabel(const char* name, QPoint at, const QString& te
   label->setObjectName(QString::fromLatin1(name));
   label->setFont(font);
   label->move(at);
-  unsizedLabels_ << label;
+  whenFirstShown([label] { label->adjustSize(); });
   return label;
 }
 
+void ReferenceDialog::whenFirstShown(std::function<void()> build) {
+  firstShowWork_.push_back(std::move(build));
+}
+
 void ReferenceDialog::showEvent(QShowEvent* event) {
-  for (QLabel* label : std::as_const(unsizedLabels_)) label->adjustSize();
-  unsizedLabels_.clear();
+  for (const auto& build : std::exchange(firstShowWork_, {})) build();
   QDialog::showEvent(event);
 }
 

@@ -3,6 +3,7 @@
 // screen, shown modally and reused for every display.
 
 #include <QDialog>
+#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -27,12 +28,15 @@ class ReferenceDialog : public QDialog {
   // "MS Sans Serif" at a pixel height, the dialogs' font family.
   static QFont sansSerif(int pixels, bool bold = false);
 
+  // Runs `build` when the dialog is first shown. Whatever needs a font (measuring a label,
+  // laying out a text, drawing a picture with lettering) waits until then: start-up need not
+  // load fonts for dialogs that may never open.
+  void whenFirstShown(std::function<void()> build);
+
   void showEvent(QShowEvent* event) override;
 
  private:
-  // Sized to their text when the dialog is first shown: measuring needs the labels' fonts,
-  // which start-up need not load for dialogs that may never open.
-  QList<QLabel*> unsizedLabels_;
+  std::vector<std::function<void()>> firstShowWork_;
 };
 
 }  // namespace roofcalc::gui
