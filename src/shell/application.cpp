@@ -59,9 +59,13 @@ void installFontSubstitutions() {
   QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans")});
   QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
                              {QStringLiteral("Liberation Serif")});
+  // The whole program speaks in the family its windows are laid out in; the menu, the captions
+  // and the message boxes share the welcome panel's regular 11-pixel face, so start-up loads
+  // two faces (regular and bold) rather than a third system one.
   // Every text of the program is Russian or Latin, which the substituted families cover; without
   // merging, Qt skips working out fallback fonts for each family at start-up.
-  QFont font = QApplication::font();
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setPixelSize(11);
   font.setStyleStrategy(QFont::NoFontMerging);
   QApplication::setFont(font);
 }
