@@ -1,9 +1,9 @@
 #include "shell/welcome_panel.h"
 
 #include <qdrawutil.h>
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
-
 
 #include "frame/ui_services.h"
 
@@ -73,17 +73,28 @@ void addImage(QWidget* panel, const char* name, QPoint at, const QPixmap& mark) 
 }  // namespace
 
 // The three brand marks are pictures of our own (240 x 60), compiled into the program: drawing
-// them at start-up would load four fonts before the main window could show.
+// them at start-up would load four fonts before the main window could show. They are plain
+// pixel maps, which the resource compiler packs and unpacks far more cheaply than a PNG decodes,
+// read by the built-in reader of that one format: a reader left to guess the format loads every
+// image-format plugin installed.
+namespace {
+QPixmap brandMark(const char* name) {
+  QImageReader reader(QStringLiteral(":/brand/%1.ppm").arg(QLatin1String(name)), "PPM");
+  reader.setAutoDetectImageFormat(false);
+  return QPixmap::fromImage(reader.read());
+}
+}  // namespace
+
 QPixmap insulationBrandMark() {
-  return QPixmap(QStringLiteral(":/brand/talviron.png"));
+  return brandMark("talviron");
 }
 
 QPixmap membraneBrandMark() {
-  return QPixmap(QStringLiteral(":/brand/verdamin.png"));
+  return brandMark("verdamin");
 }
 
 QPixmap fastenerBrandMark() {
-  return QPixmap(QStringLiteral(":/brand/korvant.png"));
+  return brandMark("korvant");
 }
 
 WelcomePanel::WelcomePanel(QWidget* parent) : QFrame(parent) {
