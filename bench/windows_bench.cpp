@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "frame/program_style.h"
 #include "frame/text_encoding.h"
 #include "frame/ui_services.h"
 #include "shell/Mainunit.h"
@@ -34,7 +35,8 @@ void writeFullDataFiles(const QString& dir) {
   QFile k(dir + "/klimat.txt"), m(dir + "/materials.txt");
   k.open(QIODevice::WriteOnly);
   m.open(QIODevice::WriteOnly);
-  const std::string k1251 = roofcalc::utf8ToCp1251(klimat), m1251 = roofcalc::utf8ToCp1251(materials);
+  const std::string k1251 = roofcalc::utf8ToCp1251(klimat),
+                    m1251 = roofcalc::utf8ToCp1251(materials);
   k.write(k1251.data(), static_cast<qint64>(k1251.size()));
   m.write(m1251.data(), static_cast<qint64>(m1251.size()));
 }
@@ -52,6 +54,7 @@ int main(int argc, char** argv) {
   qputenv("LC_ALL", "ru_RU.UTF-8");  // the shipped data writes decimal commas
   QApplication app(argc, argv);
   installFontSubstitutions();
+  installProgramStyle();
   QTemporaryDir dir;
   writeFullDataFiles(dir.path());
   QFile::copy(QStringLiteral(ROOFCALC_SHARE_DIR "/wind.txt"), dir.path() + "/wind.txt");

@@ -25,12 +25,6 @@ namespace roofcalc::gui {
 
 namespace {
 
-// The frame line runs through the middle of the caption, as the layouts were drawn.
-const char* const kGroupFrameStyle =
-    "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
-    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 7px;"
-    " top: 0px; padding: 0px 1px; background-color: palette(window); }";
-
 // A drop-down list whose open list is as wide as its longest item, so that a long material
 // name reads whole instead of being cut in the middle.
 class ListComboBox : public QComboBox {
@@ -239,9 +233,7 @@ QLineEdit* CalcWindow::addEdit(const char* name, QRect geometry, const QString& 
 QComboBox* CalcWindow::addComboBox(const char* name, QRect geometry, const QString& hint) {
   auto* combo = new ListComboBox(client_);
   combo->setObjectName(QString::fromLatin1(name));
-  // A list drops down below its field, eight items at a time, as the layouts were drawn; the
-  // style's own popup would cover the whole screen with a long city list.
-  combo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+  // Eight items at a time; the program's style opens the list below the field.
   combo->setMaxVisibleItems(kListDropDownCount);
   combo->setToolTip(hint);
   combo->setGeometry(scaled(geometry));
@@ -275,7 +267,6 @@ RadioGroupBox* CalcWindow::addRadioGroup(const char* name, QRect geometry, const
                                          const QString& hint) {
   auto* group = new RadioGroupBox(caption, client_);
   group->setObjectName(QString::fromLatin1(name));
-  group->setStyleSheet(QString::fromLatin1(kGroupFrameStyle));
   group->setToolTip(hint);
   group->setGeometry(scaled(geometry));
   return group;
@@ -285,7 +276,6 @@ QGroupBox* CalcWindow::addGroupFrame(const char* name, QRect geometry, const QSt
                                      const QString& hint) {
   auto* frame = new QGroupBox(caption, client_);
   frame->setObjectName(QString::fromLatin1(name));
-  frame->setStyleSheet(QString::fromLatin1(kGroupFrameStyle));
   frame->setToolTip(hint);
   frame->setGeometry(scaled(geometry));
   return frame;

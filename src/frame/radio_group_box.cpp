@@ -19,8 +19,6 @@ void RadioGroupBox::setItems(const QStringList& items) {
   }
   for (int i = 0; i < items.size(); ++i) {
     auto* b = new QRadioButton(items[i], this);
-    // A style sheet on the group would otherwise give its items the application's font.
-    b->setFont(font());
     buttons_->addButton(b, i);
     b->show();
   }

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <exception>
 
+#include "frame/program_style.h"
 #include "frame/ui_services.h"
 #include "shell/Mainunit.h"
 #include "shell/application.h"
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
   QCoreApplication::setApplicationName(QStringLiteral("roofcalc"));
   loadQtTranslations(app);
   installFontSubstitutions();
+  installProgramStyle();
   try {
     ApplicationWindows windows;
     windows.mainForm->showMaximized();

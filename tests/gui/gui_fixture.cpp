@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <QXmlStreamReader>
 
+#include "frame/program_style.h"
 #include "frame/ui_services.h"
 
 #ifndef ROOFCALC_SOURCE_SHARE
@@ -18,6 +19,7 @@
 namespace roofcalc::gui::testing {
 
 GuiFixture::GuiFixture() : previousFolder_(QDir::currentPath()) {
+  installProgramStyle();  // the windows look and behave as in the program
   UiServices& s = ui();
   s.showMessage = [this](MessageKind kind, const QString& text) {
     messages.push_back({kind, text});

@@ -355,6 +355,9 @@ class Unit3Test : public QObject {
     auto* third = child<QComboBox>("MatCombo3");
     type(third, QStringLiteral("П"));
     QVERIFY(third->view()->isVisible());
+    // It drops down from the field's bottom edge rather than over the field.
+    QVERIFY(third->view()->window()->geometry().top() >=
+            third->mapToGlobal(QPoint(0, third->height() - 1)).y());
     // The open list shows eight items at a time and every material name whole.
     QCOMPARE(third->maxVisibleItems(), 8);
     int longest = 0;

@@ -1,0 +1,37 @@
+#pragma once
+// The program's look on top of the platform's widget style: what the window layouts were drawn
+// for and the platform style does otherwise.
+//  - A drop-down list opens below its field, eight items at a time, rather than over it (with a
+//    long city list the style's own popup would cover the whole screen).
+//  - A group frame is a thin line whose caption sits on it at the top left.
+//  - The menu bar's overflow button gets a chevron drawn here: the style's own is a picture
+//    whose loading makes Qt try every image-format plugin while the program starts.
+// One application-wide style rather than a style sheet per control: a style sheet costs each
+// control a style object of its own and makes opening a window markedly slower.
+
+#include <QProxyStyle>
+
+namespace roofcalc::gui {
+
+class ProgramStyle : public QProxyStyle {
+  Q_OBJECT
+ public:
+  ProgramStyle();
+
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override;
+  QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                       const QWidget* widget) const override;
+  void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                          QPainter* painter, const QWidget* widget) const override;
+  QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                     const QWidget* widget) const override;
+
+  // How far below a group frame's top edge its line runs.
+  static constexpr int kGroupLineDrop = 6;
+};
+
+// Makes ProgramStyle the application's style (once; later calls do nothing).
+void installProgramStyle();
+
+}  // namespace roofcalc::gui
