@@ -56,8 +56,11 @@ CalcWindow::CalcWindow(const CalcWindowLayout& layout, std::unique_ptr<CalcForm>
       client_(new QWidget),
       memo_(new QPlainTextEdit(client_)),
       keyFilter_(new NumericKeyFilter(QLocale::system().decimalPoint(), this)) {
-  // A title and a sizeable frame, but no system menu and no buttons in the title bar.
+  // A title and a sizeable frame, but no system menu and no buttons in the title bar. The
+  // system menu the MDI frame makes regardless would still open on a right click on the
+  // caption, and offer to minimise or close the window past "Закрыть"; it goes.
   setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  setSystemMenu(nullptr);
   setWindowTitle(layout.caption);
   client_->setObjectName(QStringLiteral("client"));
   QFont windowFont(QStringLiteral("MS Sans Serif"));

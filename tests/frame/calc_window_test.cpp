@@ -127,6 +127,9 @@ class CalcWindowTest : public QObject {
                                 Qt::WindowMaximizeButtonHint, Qt::WindowCloseButtonHint})
       QVERIFY(!flags.testFlag(hint));
     QVERIFY(flags.testFlag(Qt::WindowTitleHint));
+    // Nor a system menu behind the caption: a right click there would open it and offer
+    // to minimise or close the window past "Закрыть".
+    QVERIFY(!window->systemMenu());
   }
 
   void keyFilter_data() {
