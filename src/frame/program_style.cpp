@@ -63,6 +63,8 @@ void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOption
 
 QIcon ProgramStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
                                  const QWidget* widget) const {
+  // Title-bar pictures serve MDI and dock-window captions only; see the header.
+  if (icon >= SP_TitleBarMenuButton && icon <= SP_TitleBarContextHelpButton) return {};
   if (icon != SP_ToolBarHorizontalExtensionButton)
     return QProxyStyle::standardIcon(icon, option, widget);
   // ">>" in two strokes, on a transparent 16 x 16 square.

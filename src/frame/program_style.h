@@ -6,6 +6,10 @@
 //  - A group frame is a thin line whose caption sits on it at the top left.
 //  - The menu bar's overflow button gets a chevron drawn here: the style's own is a picture
 //    whose loading makes Qt try every image-format plugin while the program starts.
+//  - There are no title-bar pictures. Only MDI and dock-window captions use them, and the
+//    program's only such captions, those of the calculation windows, show no buttons and no
+//    system menu; the MDI frame would still load them for every window it makes, which again
+//    tries every image-format plugin and costs the program most of a megabyte.
 // One application-wide style rather than a style sheet per control: a style sheet costs each
 // control a style object of its own and makes opening a window markedly slower.
 
