@@ -16,6 +16,7 @@
 #include <stdexcept>
 
 #include "frame/numeric_key_filter.h"
+#include "frame/program_style.h"
 #include "frame/qt_print_device.h"
 #include "frame/radio_group_box.h"
 #include "frame/report_lines.h"
@@ -63,9 +64,7 @@ CalcWindow::CalcWindow(const CalcWindowLayout& layout, std::unique_ptr<CalcForm>
   setSystemMenu(nullptr);
   setWindowTitle(layout.caption);
   client_->setObjectName(QStringLiteral("client"));
-  QFont windowFont(QStringLiteral("MS Sans Serif"));
-  windowFont.setPixelSize(scaled(layout.windowFontPixels));
-  client_->setFont(windowFont);
+  client_->setFont(layoutFont(scaled(layout.windowFontPixels)));
   setWidget(client_);
 
   memo_->setObjectName(QStringLiteral("Memo1"));

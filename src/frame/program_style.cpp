@@ -78,6 +78,19 @@ QIcon ProgramStyle::standardIcon(StandardPixmap icon, const QStyleOption* option
   return QIcon(chevron);
 }
 
+QFont layoutFont(int pixels, bool bold) {
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
+
+void makeTextBlue(QWidget* widget) {
+  QPalette p = widget->palette();
+  p.setColor(QPalette::WindowText, QColor(0, 0, 255));
+  widget->setPalette(p);
+}
+
 void installProgramStyle() {
   if (!qobject_cast<ProgramStyle*>(QApplication::style())) QApplication::setStyle(new ProgramStyle);
 }

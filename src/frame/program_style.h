@@ -38,4 +38,11 @@ class ProgramStyle : public QProxyStyle {
 // Makes ProgramStyle the application's style (once; later calls do nothing).
 void installProgramStyle();
 
+// "MS Sans Serif", the family every window is laid out in, at a pixel height.
+QFont layoutFont(int pixels, bool bold = false);
+
+// Text in pure blue, as the layouts colour their headings and links: a palette, since a style
+// sheet would give the widget a style object of its own.
+void makeTextBlue(QWidget* widget);
+
 }  // namespace roofcalc::gui

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include "frame/program_style.h"
+
 namespace roofcalc::gui {
 
 THelp2Form* Help2Form = nullptr;
@@ -9,11 +11,7 @@ THelp2Form* Help2Form = nullptr;
 THelp2Form::THelp2Form()
     : ReferenceDialog("Help2Form", QStringLiteral("Об алгоритмах расчетов"), {496, 211}) {
   auto blue = [this](const char* name, QPoint at, const QString& text, int pixels) {
-    QLabel* label = addLabel(name, at, text, sansSerif(pixels, true));
-    // A palette rather than a style sheet, which would make start-up build a style.
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    label->setPalette(p);
+    makeTextBlue(addLabel(name, at, text, layoutFont(pixels, true)));
   };
   blue("Label1", {16, 24}, QStringLiteral("Подробная информация по методике расчета"), 16);
   blue("Label2", {16, 56}, QStringLiteral("разрабатывается и будет находится в "), 16);

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include "frame/program_style.h"
+
 namespace roofcalc::gui {
 
 TInfo1Form* Info1Form = nullptr;
@@ -10,7 +12,7 @@ TInfo1Form::TInfo1Form()
     : ReferenceDialog("Info1Form", QStringLiteral("Справочная информация"), {464, 153}) {
   // The metric-compatible sans serif runs wider than the layout's font at this size; a slightly
   // narrower cut keeps the last line clear of "Закрыть".
-  QFont font = sansSerif(15);
+  QFont font = layoutFont(15);
   font.setStretch(94);
   QLabel* heading =
       addLabel("Label7", {24, 8}, QStringLiteral("по табл.6, СНиП 2.01.07-85*"), font);

@@ -5,6 +5,7 @@
 #include <QTranslator>
 #include <exception>
 
+#include "frame/program_style.h"
 #include "frame/ui_services.h"
 #include "shell/Help1unit.h"
 #include "shell/Help2unit.h"
@@ -64,8 +65,7 @@ void installFontSubstitutions() {
   // two faces (regular and bold) rather than a third system one.
   // Every text of the program is Russian or Latin, which the substituted families cover; without
   // merging, Qt skips working out fallback fonts for each family at start-up.
-  QFont font(QStringLiteral("MS Sans Serif"));
-  font.setPixelSize(11);
+  QFont font = layoutFont(11);
   font.setStyleStrategy(QFont::NoFontMerging);
   QApplication::setFont(font);
 }

@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <utility>
 
+#include "frame/program_style.h"
 #include "frame/ui_services.h"
 
 namespace roofcalc::gui {
@@ -16,16 +17,9 @@ ReferenceDialog::ReferenceDialog(const char* objectName, const QString& caption,
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
   setObjectName(QString::fromLatin1(objectName));
   setWindowTitle(caption);
-  setFont(sansSerif(10));
+  setFont(layoutFont(10));
   setFixedSize(clientSize);
   setModal(true);
-}
-
-QFont ReferenceDialog::sansSerif(int pixels, bool bold) {
-  QFont f(QStringLiteral("MS Sans Serif"));
-  f.setPixelSize(pixels);
-  f.setBold(bold);
-  return f;
 }
 
 void ReferenceDialog::showModally() {

@@ -25,9 +25,6 @@ class ReferenceDialog : public QDialog {
   // "Закрыть" (Button1), in the dialogs' own font unless given another.
   QPushButton* addCloseButton(QRect geometry);
 
-  // "MS Sans Serif" at a pixel height, the dialogs' font family.
-  static QFont sansSerif(int pixels, bool bold = false);
-
   // Runs `build` when the dialog is first shown. Whatever needs a font (measuring a label,
   // laying out a text, drawing a picture with lettering) waits until then: start-up need not
   // load fonts for dialogs that may never open.

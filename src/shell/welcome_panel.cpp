@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "frame/program_style.h"
 #include "frame/ui_services.h"
 
 // The pictures are a resource of a static library, which needs registering by hand; the macro
@@ -27,18 +28,9 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
 
 namespace {
 
+// The panel's face, which the whole program shares (installFontSubstitutions).
 QFont panelFont(bool bold) {
-  QFont f(QStringLiteral("MS Sans Serif"));
-  f.setPixelSize(11);
-  f.setBold(bold);
-  return f;
-}
-
-// A palette rather than a style sheet: a style sheet per label is costly at start-up.
-void makeBlue(QLabel* label) {
-  QPalette p = label->palette();
-  p.setColor(QPalette::WindowText, QColor(0, 0, 255));
-  label->setPalette(p);
+  return layoutFont(11, bold);
 }
 
 QLabel* addText(QWidget* panel, const char* name, QPoint at, const QString& text, bool bold,
@@ -46,7 +38,7 @@ QLabel* addText(QWidget* panel, const char* name, QPoint at, const QString& text
   auto* label = new QLabel(text, panel);
   label->setObjectName(QString::fromLatin1(name));
   label->setFont(panelFont(bold));
-  if (blue) makeBlue(label);
+  if (blue) makeTextBlue(label);
   label->move(at);
   label->adjustSize();
   return label;
@@ -56,7 +48,7 @@ ClickableLabel* addLink(QWidget* panel, const char* name, QPoint at, const QUrl&
   auto* label = new ClickableLabel(url.host(), panel);
   label->setObjectName(QString::fromLatin1(name));
   label->setFont(panelFont(false));
-  makeBlue(label);
+  makeTextBlue(label);
   label->setCursor(Qt::PointingHandCursor);
   label->move(at);
   label->adjustSize();

@@ -38,6 +38,18 @@ inline void expectReadingOrder(CalcForm& form, const std::vector<std::string>& o
   EXPECT_EQ(failureOf(form), "no failure");
 }
 
+// Making the report raises an overflow (a value past what its text can hold) instead of
+// returning lines.
+template <typename MakeReport>
+void expectReportOverflows(MakeReport makeReport) {
+  try {
+    const ReportLines lines = makeReport();
+    ADD_FAILURE() << "a report of " << lines.size() << " lines";
+  } catch (const FloatFaultError& e) {
+    EXPECT_EQ(e.fault(), FloatFault::Overflow);
+  }
+}
+
 // Compares a report line for line, so that a failure names the line.
 inline void expectReport(const ReportLines& actual, const ReportLines& expected) {
   ASSERT_EQ(actual.size(), expected.size());
